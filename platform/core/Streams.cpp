@@ -1,0 +1,233 @@
+#include "platform/core/Streams.h"
+
+#include <fcntl.h>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
+
+#include "platform/core/Exceptions.h"
+#include "platform/core/SysUtils.h"
+
+void TStream::ReadBuffer(void* buffer, std::int64_t count)
+{
+    if (count < 0 || (count != 0 && Read(buffer, count) != count))
+        throw EReadError(Messages::ReadError);
+}
+
+void TStream::WriteBuffer(const void* buffer, std::int64_t count)
+{
+    if (count < 0 || (count != 0 && Write(buffer, count) != count))
+        throw EWriteError(Messages::WriteError);
+}
+
+std::int64_t TStream::CopyFrom(TStream& source, std::int64_t count)
+{
+    if (count == 0) {
+        source.SetPosition(0);
+        count = source.Size();
+    }
+    std::vector<std::uint8_t> chunk(static_cast<std::size_t>(std::min<std::int64_t>(count, 1 << 20)));
+    std::int64_t left = count;
+    while (left > 0) {
+        const std::int64_t n = std::min<std::int64_t>(left, static_cast<std::int64_t>(chunk.size()));
+        source.ReadBuffer(chunk.data(), n);
+        WriteBuffer(chunk.data(), n);
+        left -= n;
+    }
+    return count;
+}
+
+std::int64_t TStream::Size()
+{
+    const std::int64_t here = Seek(0, TSeekOrigin::soCurrent);
+    const std::int64_t end = Seek(0, TSeekOrigin::soEnd);
+    Seek(here, TSeekOrigin::soBeginning);
+    return end;
+}
+
+void TStream::SetSize(std::int64_t) {}
+
+// ---- TMemoryStream
+
+std::int64_t TMemoryStream::Read(void* buffer, std::int64_t count)
+{
+    const std::int64_t available = Size() - position_;
+    const std::int64_t n = std::clamp<std::int64_t>(count, 0, std::max<std::int64_t>(available, 0));
+    if (n > 0)
+        std::memcpy(buffer, bytes_.data() + position_, static_cast<std::size_t>(n));
+    position_ += n;
+    return n;
+}
+
+std::int64_t TMemoryStream::Write(const void* buffer, std::int64_t count)
+{
+    if (count <= 0)
+        return 0;
+    const std::int64_t end = position_ + count;
+    if (end > Size())
+        bytes_.resize(static_cast<std::size_t>(end));
+    std::memcpy(bytes_.data() + position_, buffer, static_cast<std::size_t>(count));
+    position_ = end;
+    return count;
+}
+
+std::int64_t TMemoryStream::Seek(std::int64_t offset, TSeekOrigin origin)
+{
+    switch (origin) {
+    case TSeekOrigin::soBeginning: position_ = offset; break;
+    case TSeekOrigin::soCurrent: position_ += offset; break;
+    case TSeekOrigin::soEnd: position_ = Size() + offset; break;
+    }
+    position_ = std::max<std::int64_t>(position_, 0);
+    return position_;
+}
+
+void TMemoryStream::SetSize(std::int64_t size)
+{
+    bytes_.resize(static_cast<std::size_t>(std::max<std::int64_t>(size, 0)));
+    position_ = std::min(position_, Size());
+}
+
+void TMemoryStream::Clear()
+{
+    bytes_.clear();
+    position_ = 0;
+}
+
+void TMemoryStream::LoadFromStream(TStream& source)
+{
+    source.SetPosition(0);
+    const std::int64_t size = source.Size();
+    std::vector<std::uint8_t> bytes(static_cast<std::size_t>(size));
+    source.ReadBuffer(bytes.data(), size);
+    bytes_ = std::move(bytes);
+    position_ = 0;
+}
+
+void TMemoryStream::LoadFromFile(const std::string& fileName)
+{
+    TFileStream file(fileName, fmOpenRead | fmShareDenyWrite);
+    LoadFromStream(file);
+}
+
+void TMemoryStream::SaveToStream(TStream& target)
+{
+    target.WriteBuffer(bytes_.data(), Size());
+}
+
+void TMemoryStream::SaveToFile(const std::string& fileName)
+{
+    TFileStream file(fileName, fmCreate);
+    SaveToStream(file);
+}
+
+// ---- TBytesStream
+
+std::int64_t TBytesStream::Read(void* buffer, std::int64_t count)
+{
+    const std::int64_t available = size_ - position_;
+    const std::int64_t n = std::clamp<std::int64_t>(count, 0, std::max<std::int64_t>(available, 0));
+    if (n > 0)
+        std::memcpy(buffer, data_ + position_, static_cast<std::size_t>(n));
+    position_ += n;
+    return n;
+}
+
+std::int64_t TBytesStream::Seek(std::int64_t offset, TSeekOrigin origin)
+{
+    switch (origin) {
+    case TSeekOrigin::soBeginning: position_ = offset; break;
+    case TSeekOrigin::soCurrent: position_ += offset; break;
+    case TSeekOrigin::soEnd: position_ = size_ + offset; break;
+    }
+    position_ = std::max<std::int64_t>(position_, 0);
+    return position_;
+}
+
+// ---- TFileStream
+
+TFileStream::TFileStream(const std::string& fileName, std::uint16_t mode) : fileName_(fileName)
+{
+    if (mode == fmCreate) {
+        fd_ = ::open(fileName.c_str(), O_RDWR | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
+        if (fd_ < 0)
+            throw EFCreateError(Format(Messages::FCreateError, {fileName}));
+        return;
+    }
+    int flags = O_CLOEXEC;
+    switch (mode & 0x0003) {
+    case fmOpenWrite: flags |= O_WRONLY; break;
+    case fmOpenReadWrite: flags |= O_RDWR; break;
+    default: flags |= O_RDONLY; break;
+    }
+    fd_ = ::open(fileName.c_str(), flags);
+    struct stat info {};
+    if (fd_ >= 0 && (::fstat(fd_, &info) != 0 || S_ISDIR(info.st_mode))) {
+        ::close(fd_);
+        fd_ = -1;
+    }
+    if (fd_ < 0)
+        throw EFOpenError(Format(Messages::FOpenError, {fileName}));
+    // Share modes map onto advisory locks: deny-write and exclusive take a shared or exclusive
+    // lock that cooperating writers respect. A lock that can't be had is not an error on a
+    // system where most writers never ask for one.
+    const int share = mode & 0x00F0;
+    if (share == fmShareExclusive)
+        ::flock(fd_, LOCK_EX | LOCK_NB);
+    else if (share == fmShareDenyWrite)
+        ::flock(fd_, LOCK_SH | LOCK_NB);
+}
+
+TFileStream::~TFileStream()
+{
+    if (fd_ >= 0)
+        ::close(fd_);
+}
+
+std::int64_t TFileStream::Read(void* buffer, std::int64_t count)
+{
+    std::int64_t done = 0;
+    auto* out = static_cast<std::uint8_t*>(buffer);
+    while (done < count) {
+        const ssize_t n = ::read(fd_, out + done, static_cast<std::size_t>(count - done));
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            break;
+        done += n;
+    }
+    return done;
+}
+
+std::int64_t TFileStream::Write(const void* buffer, std::int64_t count)
+{
+    std::int64_t done = 0;
+    const auto* in = static_cast<const std::uint8_t*>(buffer);
+    while (done < count) {
+        const ssize_t n = ::write(fd_, in + done, static_cast<std::size_t>(count - done));
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            break;
+        done += n;
+    }
+    return done;
+}
+
+std::int64_t TFileStream::Seek(std::int64_t offset, TSeekOrigin origin)
+{
+    const int whence = origin == TSeekOrigin::soBeginning ? SEEK_SET
+                       : origin == TSeekOrigin::soCurrent ? SEEK_CUR
+                                                          : SEEK_END;
+    return ::lseek(fd_, offset, whence);
+}
+
+void TFileStream::SetSize(std::int64_t size)
+{
+    if (::ftruncate(fd_, size) != 0)
+        throw EWriteError(Messages::WriteError);
+}
