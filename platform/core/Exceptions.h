@@ -33,6 +33,8 @@ QUORVEL_EXCEPTION_CLASS(EListError, Exception)
 QUORVEL_EXCEPTION_CLASS(ERegistryException, Exception)
 QUORVEL_EXCEPTION_CLASS(EClipboardException, Exception)
 QUORVEL_EXCEPTION_CLASS(EOSError, Exception)
+QUORVEL_EXCEPTION_CLASS(EInvalidOperation, Exception)
+QUORVEL_EXCEPTION_CLASS(EComponentError, Exception)
 
 #undef QUORVEL_EXCEPTION_CLASS
 
@@ -46,7 +48,16 @@ inline constexpr const char* UnknownExtension = "拡張子 .%s の画像形式�
 inline constexpr const char* NoCanvas = "ビットマップを持っている時のみイメージの変更が可能です";
 inline constexpr const char* ReadError = "ストリーム読み込みエラー";
 inline constexpr const char* WriteError = "ストリーム書き込みエラー";
+inline constexpr const char* MemoryStreamError = "メモリストリームの拡張中にメモリが不足しました";
+inline constexpr const char* AssignError = "%s を %s に代入できません";
 inline constexpr const char* ListIndexError = "リストのインデックスが範囲を超えています (%d)";
+inline constexpr const char* SortedListError = "ソート済みリストには実行できない操作です";
+inline constexpr const char* DuplicateString = "文字列リストは重複を許可していません";
+inline constexpr const char* InvalidFormat = "Format '%s' invalid or incompatible with argument";
+inline constexpr const char* ArgumentMissing = "No argument for format '%s'";
 inline constexpr const char* UnknownClipboardFormat = "サポートされていないクリップボード形式です";
 inline constexpr const char* IconToClipboard = "クリップボードはアイコンには対応していません";
+inline constexpr const char* DuplicateName = "コンポーネント名 %s はすでに存在します";
+inline constexpr const char* ControlParentSetToSelf = "コントロールを自分自身の親にすることはできません";
+inline constexpr const char* NotAnAncestor = "%s は %s の親ではありません";
 }  // namespace Messages

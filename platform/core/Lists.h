@@ -47,14 +47,17 @@ public:
     // Case-insensitive (CompareText) unless CaseSensitive; on a sorted list a binary search.
     int IndexOf(const std::string& text) const;
     int IndexOfObject(void* object) const;
-    bool Find(const std::string& text, int& index) const;  // sorted lists
+    // Binary search, meaningful on a sorted list: the first equal entry, or the insertion point.
+    bool Find(const std::string& text, int& index) const;
     void Sort();
 
+    // A sorted list keeps its order on Add (sorting first if needed) and refuses Insert, Move and
+    // SetString; Duplicates tells what Add does with a text already present.
     bool Sorted = false;
     bool CaseSensitive = false;
     TDuplicates Duplicates = TDuplicates::dupIgnore;
 
-    // Lines joined with "\n"; assigning splits on "\n" (a "\r" before it is dropped).
+    // Every line followed by "\n"; assigning splits at "\r\n", "\r" or "\n" and adds each line.
     std::string Text() const;
     void SetText(const std::string& text);
     // "a,b,c" with entries holding blanks, commas or quotes in double quotes.
@@ -68,5 +71,6 @@ private:
     };
     void Check(int index) const;
     int Compare(const std::string& a, const std::string& b) const;
+    static TStringList WithSettingsOf(const TStringList& list);  // empty, same sorting rules
     std::vector<Item> items_;
 };

@@ -24,17 +24,27 @@ bool TObject::InheritsFrom(const TClassInfo& ancestor) const
 
 QUORVEL_DEFINE_CLASS_INFO(TPersistent, TObject)
 
+namespace {
+
+[[noreturn]] void AssignError(const TPersistent* source, const TPersistent& dest)
+{
+    const std::string from = source != nullptr ? source->ClassName() : "nil";
+    throw EConvertError(Format(Messages::AssignError, {from, dest.ClassName()}));
+}
+
+}  // namespace
+
+// Nothing can be assigned from nil: the error names nil as the source and this as the target.
 void TPersistent::Assign(const TPersistent* source)
 {
-    if (source != nullptr)
-        source->AssignTo(this);
-    else
-        AssignTo(nullptr);
+    if (source == nullptr)
+        AssignError(nullptr, *this);
+    source->AssignTo(this);
 }
 
 void TPersistent::AssignTo(TPersistent* dest) const
 {
-    const std::string from = ClassName();
-    const std::string to = dest != nullptr ? dest->ClassName() : "nil";
-    throw EConvertError(Format("%s を %s に代入できません", {from, to}));
+    if (dest == nullptr)
+        throw EConvertError(Format(Messages::AssignError, {ClassName(), "nil"}));
+    AssignError(this, *dest);
 }

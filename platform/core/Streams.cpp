@@ -8,9 +8,55 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
+#include <limits>
+#include <new>
+#include <stdexcept>
 
 #include "platform/core/Exceptions.h"
 #include "platform/core/SysUtils.h"
+
+namespace {
+
+// Memory streams never grow beyond this (1 TiB, more than any machine this runs on has), so an
+// absurd size from a bad file or a wild position fails cleanly instead of asking the allocator.
+constexpr std::int64_t MaxMemoryStreamSize = std::int64_t{1} << 40;
+
+// Resizes bytes to size; false when the size is refused or the memory can't be had.
+bool TryResize(std::vector<std::uint8_t>& bytes, std::int64_t size)
+{
+    if (size < 0 || size > MaxMemoryStreamSize)
+        return false;
+    try {
+        bytes.resize(static_cast<std::size_t>(size));
+    } catch (const std::bad_alloc&) {
+        return false;
+    } catch (const std::length_error&) {
+        return false;
+    }
+    return true;
+}
+
+// position + offset, kept within 0..INT64_MAX instead of overflowing.
+std::int64_t MovedPosition(std::int64_t position, std::int64_t offset)
+{
+    std::int64_t moved = 0;
+    if (__builtin_add_overflow(position, offset, &moved))
+        return offset > 0 ? std::numeric_limits<std::int64_t>::max() : 0;
+    return std::max<std::int64_t>(moved, 0);
+}
+
+std::int64_t SeekInRange(std::int64_t position, std::int64_t size, std::int64_t offset,
+                         TSeekOrigin origin)
+{
+    switch (origin) {
+    case TSeekOrigin::soBeginning: return std::max<std::int64_t>(offset, 0);
+    case TSeekOrigin::soCurrent: return MovedPosition(position, offset);
+    case TSeekOrigin::soEnd: return MovedPosition(size, offset);
+    }
+    return position;
+}
+
+}  // namespace
 
 void TStream::ReadBuffer(void* buffer, std::int64_t count)
 {
@@ -30,6 +76,8 @@ std::int64_t TStream::CopyFrom(TStream& source, std::int64_t count)
         source.SetPosition(0);
         count = source.Size();
     }
+    if (count < 0)  // asked for, or the size of a source that can't tell it
+        throw EReadError(Messages::ReadError);
     std::vector<std::uint8_t> chunk(static_cast<std::size_t>(std::min<std::int64_t>(count, 1 << 20)));
     std::int64_t left = count;
     while (left > 0) {
@@ -63,13 +111,14 @@ std::int64_t TMemoryStream::Read(void* buffer, std::int64_t count)
     return n;
 }
 
+// A write that can't grow the memory transfers nothing, so WriteBuffer reports it.
 std::int64_t TMemoryStream::Write(const void* buffer, std::int64_t count)
 {
-    if (count <= 0)
+    std::int64_t end = 0;
+    if (count <= 0 || __builtin_add_overflow(position_, count, &end))
         return 0;
-    const std::int64_t end = position_ + count;
-    if (end > Size())
-        bytes_.resize(static_cast<std::size_t>(end));
+    if (end > Size() && !TryResize(bytes_, end))
+        return 0;
     std::memcpy(bytes_.data() + position_, buffer, static_cast<std::size_t>(count));
     position_ = end;
     return count;
@@ -77,18 +126,14 @@ std::int64_t TMemoryStream::Write(const void* buffer, std::int64_t count)
 
 std::int64_t TMemoryStream::Seek(std::int64_t offset, TSeekOrigin origin)
 {
-    switch (origin) {
-    case TSeekOrigin::soBeginning: position_ = offset; break;
-    case TSeekOrigin::soCurrent: position_ += offset; break;
-    case TSeekOrigin::soEnd: position_ = Size() + offset; break;
-    }
-    position_ = std::max<std::int64_t>(position_, 0);
+    position_ = SeekInRange(position_, Size(), offset, origin);
     return position_;
 }
 
 void TMemoryStream::SetSize(std::int64_t size)
 {
-    bytes_.resize(static_cast<std::size_t>(std::max<std::int64_t>(size, 0)));
+    if (!TryResize(bytes_, std::max<std::int64_t>(size, 0)))
+        throw EStreamError(Messages::MemoryStreamError);
     position_ = std::min(position_, Size());
 }
 
@@ -102,7 +147,11 @@ void TMemoryStream::LoadFromStream(TStream& source)
 {
     source.SetPosition(0);
     const std::int64_t size = source.Size();
-    std::vector<std::uint8_t> bytes(static_cast<std::size_t>(size));
+    if (size < 0)  // a source that can't tell its size
+        throw EReadError(Messages::ReadError);
+    std::vector<std::uint8_t> bytes;
+    if (!TryResize(bytes, size))
+        throw EStreamError(Messages::MemoryStreamError);
     source.ReadBuffer(bytes.data(), size);
     bytes_ = std::move(bytes);
     position_ = 0;
@@ -139,12 +188,7 @@ std::int64_t TBytesStream::Read(void* buffer, std::int64_t count)
 
 std::int64_t TBytesStream::Seek(std::int64_t offset, TSeekOrigin origin)
 {
-    switch (origin) {
-    case TSeekOrigin::soBeginning: position_ = offset; break;
-    case TSeekOrigin::soCurrent: position_ += offset; break;
-    case TSeekOrigin::soEnd: position_ = size_ + offset; break;
-    }
-    position_ = std::max<std::int64_t>(position_, 0);
+    position_ = SeekInRange(position_, size_, offset, origin);
     return position_;
 }
 
@@ -164,9 +208,11 @@ TFileStream::TFileStream(const std::string& fileName, std::uint16_t mode) : file
     case fmOpenReadWrite: flags |= O_RDWR; break;
     default: flags |= O_RDONLY; break;
     }
-    fd_ = ::open(fileName.c_str(), flags);
+    // Only regular files open. O_NONBLOCK keeps a named pipe from blocking the open until a
+    // writer appears; it changes nothing for a regular file.
+    fd_ = ::open(fileName.c_str(), flags | O_NONBLOCK | O_NOCTTY);
     struct stat info {};
-    if (fd_ >= 0 && (::fstat(fd_, &info) != 0 || S_ISDIR(info.st_mode))) {
+    if (fd_ >= 0 && (::fstat(fd_, &info) != 0 || !S_ISREG(info.st_mode))) {
         ::close(fd_);
         fd_ = -1;
     }

@@ -5,7 +5,7 @@
 #include <string>
 #include <variant>
 
-// Optional leading blanks, optional sign, then decimal digits or a hexadecimal number after
+// Optional leading spaces, optional sign, then decimal digits or a hexadecimal number after
 // "$", "x", "X", "0x" or "0X"; the value must fit 32 bits (hexadecimal up to 0xFFFFFFFF, taken as
 // its two's-complement bit pattern). Anything else raises EConvertError "'%s' は整数ではありません".
 std::int32_t StrToInt(const std::string& text);
@@ -15,7 +15,7 @@ std::string IntToStr(std::int64_t value);
 
 // General format with 15 significant digits from a long double: trailing zeros dropped, no
 // decimal separator for whole numbers, the user's locale decimal separator, exponent form
-// ("1.5E-5", "1E20") when the exponent is below -5 or the digits exceed 15.
+// ("1.5E-5", "1E20") when the rounded value is below 0.0001 or has more than 15 integer digits.
 std::string FloatToStr(long double value);
 // The decimal separator FloatToStr uses: the current C locale's, "." when it has none.
 char DecimalSeparator();
