@@ -22,6 +22,7 @@ inline constexpr TColor clWhite = 0xFFFFFF;
 inline constexpr TColor clNone = 0x1FFFFFFF;
 inline constexpr TColor clBtnFace = 0xFF00000F;
 inline constexpr TColor clWindowText = 0xFF000008;
+inline constexpr TColor clWindow = 0xFF000005;
 // What a pixel read outside a picture returns.
 inline constexpr TColor InvalidColor = 0xFFFFFFFF;
 
@@ -31,6 +32,24 @@ inline constexpr std::uint8_t GetBValue(TColor c) { return static_cast<std::uint
 inline constexpr TColor RGB(std::uint8_t r, std::uint8_t g, std::uint8_t b)
 {
     return TColor{r} | (TColor{g} << 8) | (TColor{b} << 16);
+}
+
+// The RGB value a colour is drawn with: plain colours lose their top byte, system colours take the
+// platform's default scheme (unknown ones black).
+inline constexpr TColor ColorToRGB(TColor color)
+{
+    if ((color >> 24) != 0xFF)
+        return color & 0xFFFFFF;
+    switch (color & 0xFF) {
+    case 5: return 0xFFFFFF;   // window
+    case 13: return 0xD77800;  // highlight
+    case 14: return 0xFFFFFF;  // highlighted text
+    case 15: return 0xF0F0F0;  // button face
+    case 16: return 0xA0A0A0;  // button shadow
+    case 17: return 0x6D6D6D;  // grey text
+    case 20: return 0xFFFFFF;  // button highlight
+    default: return 0x000000;  // window text, button text and the rest
+    }
 }
 
 struct TPoint {
