@@ -1,0 +1,20 @@
+#include "app/Startup.h"
+
+#include "app/Form1.h"
+#include "app/Form2.h"
+#include "platform/controls/Application.h"
+
+int QuorvelMain()
+{
+    TApplicationScope application;
+    application->SetTitle("Quorvel 画像分析");
+    application->SetHelpFile("QUORVEL_HELP.HLP");
+    // An error while the windows are made (a broken plug-in found by the search) ends the program
+    // after its message; the main window is never shown.
+    application->Guard([&] {
+        application->CreateForm(Form1);
+        application->CreateForm(Form2);
+        application->Run();
+    });
+    return 0;
+}
