@@ -1,5 +1,6 @@
 #include "app/Form1.h"
 
+#include "SPIs/SPIs.h"
 #include "platform/controls/Application.h"
 #include "platform/controls/Messages.h"
 
@@ -125,6 +126,11 @@ TForm1::TForm1(TComponent* owner) : TForm(owner)
     ColorDialog1->SetName("ColorDialog1");
     ColorDialog1->Color = clYellow;
     ColorDialog1->SetCtl3D(true);
+    // Finds the plug-ins once the window has loaded, before FormCreate.
+    SPIs1 = new TSPIs(this);
+    SPIs1->SetName("SPIs1");
+    SPIs1->GraphicPreview = false;
+    SPIs1->SearchOptions = {TSPISearchOption::spsSusieDir, TSPISearchOption::spsAppDir};
     BuildMenu();
 
     luminanceTab_ = std::make_unique<TLuminanceTab>(TLuminanceTabControls{

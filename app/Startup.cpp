@@ -1,11 +1,13 @@
 #include "app/Startup.h"
 
+#include "SPIBmp/SPIBitmap.h"
 #include "app/Form1.h"
 #include "app/Form2.h"
 #include "platform/controls/Application.h"
 
 int QuorvelMain()
 {
+    TSPIBitmapUnit pluginBitmaps;  // before any window: the plug-in search registers under it
     TApplicationScope application;
     application->SetTitle("Quorvel 画像分析");
     application->SetHelpFile("QUORVEL_HELP.HLP");

@@ -1,5 +1,18 @@
 #include "tests/support/MainWindowFixture.h"
 
+#include <cstdlib>
+#include <filesystem>
+
+void MainWindowFixture::IsolateConfiguration()
+{
+    static const std::string folder = [] {
+        const auto path = std::filesystem::temp_directory_path() / "quorvel-test-config";
+        std::filesystem::create_directories(path);
+        return path.string();
+    }();
+    setenv("XDG_CONFIG_HOME", folder.c_str(), 1);
+}
+
 namespace {
 
 TPoint InParent(TControl* control, int x, int y)
@@ -32,6 +45,13 @@ void MainWindowFixture::Click(TControl* control, TMouseButton button, int x, int
 {
     Press(control, button, x, y);
     Release(control, button, x, y);
+}
+
+std::string MainWindowFixture::RunHandler(const std::function<void()>& action)
+{
+    const std::size_t shownBefore = fakes.MessageBoxes.Shown.size();
+    application->Guard(action);
+    return fakes.MessageBoxes.Shown.size() > shownBefore ? fakes.MessageBoxes.Shown.back().Text : std::string();
 }
 
 void MainWindowFixture::ShowTabOf(TControl* control)

@@ -4,16 +4,29 @@
 // uses), typing goes through the edit box's typing entry.
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "app/Form1.h"
+#include "app/Form2.h"
 #include "platform/controls/Application.h"
 #include "platform/controls/FakeServices.h"
 
 class MainWindowFixture : public ::testing::Test {
 protected:
-    MainWindowFixture() { form = application->CreateForm(Form1); }
+    // The plug-in search reads the registry stand-in under XDG_CONFIG_HOME: the tests point it at a
+    // folder of their own, so a developer's settings never leak in.
+    MainWindowFixture()
+    {
+        IsolateConfiguration();
+        application->SetTitle("Quorvel 画像分析");
+        form = application->CreateForm(Form1);
+        aboutBox = application->CreateForm(Form2);
+    }
+
+    static void IsolateConfiguration();
 
     // Mouse input on a control, given in the control's own coordinates, delivered through its
     // windowed parent's dispatch.
@@ -22,6 +35,13 @@ protected:
     void Release(TControl* control, TMouseButton button, int x, int y, TShiftState held = {});
     void Click(TControl* control, TMouseButton button, int x, int y);
     void Type(TEdit* edit, const std::string& text) { edit->UserSetText(text); }
+    // Runs action as the message loop runs a handler: an error it raises is shown in a message box.
+    // Returns the text shown, empty when the action raised nothing.
+    std::string RunHandler(const std::function<void()>& action);
+    // The user chooses a menu item.
+    std::string Choose(TMenuItem* item) { return RunHandler([item] { item->Click(); }); }
+    // Files dropped on the main window by the host (the window must have registered for drops).
+    std::string Drop(const std::vector<std::string>& paths) { return RunHandler([&] { form->DropFiles(paths); }); }
     // Shows the tab that holds control, so its controls take the mouse.
     void ShowTabOf(TControl* control);
 
@@ -36,4 +56,5 @@ protected:
     TFakeServices fakes;
     TApplicationScope application;
     TForm1* form = nullptr;
+    TForm2* aboutBox = nullptr;
 };
