@@ -2,6 +2,8 @@
 // The luminance tab: profiles of a row or column of the picture, graph read-off, the pixel read-out
 // in the status bar, and the coordinate boxes. The handlers act on the tab's controls whatever
 // control raised the event (the contrast tab's graph overlays share the graph handlers).
+#include "analysis/GraphReadOff.h"
+#include "analysis/Profile.h"
 #include "platform/controls/Dialogs.h"
 #include "platform/controls/Edit.h"
 #include "platform/controls/Image.h"
@@ -45,5 +47,13 @@ public:
     void Edit2Change(TObject* Sender);
 
 private:
+    TProfileSlots HorizontalProfileSlots() const;
+    TProfileSlots VerticalProfileSlots() const;
+    // A click or drag on the picture: the profile, with the marker and value of its graph reset.
+    void ProfileRowFromPicture(int row);
+    void ProfileColumnFromPicture(int column);
+    // A coordinate box's text, typed, stepped or written: "" and "0" do nothing.
+    void ProfileFromBox(TEdit& box, TImage& scanOverlay, TProfileOrientation orientation);
+
     TLuminanceTabControls c_;
 };

@@ -40,6 +40,15 @@ bool IgnoresPixel(TPenMode mode)
            mode == TPenMode::pmNotCopy;
 }
 
+// True when drawing color in this mode leaves every pixel as it was (a white brush in not-xor
+// mode, as a rubber band is drawn). The modes work bit by bit, so all-clear and all-set pixels
+// coming back unchanged means every pixel does.
+bool LeavesPixelsUnchanged(TPenMode mode, TColor color)
+{
+    const TColor rgb = ColorToRGB(color);
+    return ApplyMode(mode, rgb, 0) == 0 && ApplyMode(mode, rgb, RgbMask) == RgbMask;
+}
+
 // Writes pixels of one colour in one mode. On an indexed store each result colour is mapped to its
 // nearest palette entry; the last mapping is remembered because runs of one colour are the rule.
 class Plotter {
@@ -71,6 +80,26 @@ public:
         }
         for (std::int32_t x = x0; x < x1; ++x)
             Plot(x, y);
+    }
+
+    // Columns x0..x1-1 of rows y0..y1-1. A fixed colour gives every row the same bytes, so on a
+    // store of whole-byte pixels the first row is filled and copied down (a graph is cleared at
+    // every profile).
+    void PlotRows(std::int32_t y0, std::int32_t y1, std::int32_t x0, std::int32_t x1)
+    {
+        if (y0 >= y1 || x0 >= x1)
+            return;
+        PlotRow(y0, x0, x1);
+        const int bits = BitsPerPixel(dib_.PixelFormat);
+        if (!IgnoresPixel(mode_) || bits == 0 || bits % 8 != 0) {
+            for (std::int32_t y = y0 + 1; y < y1; ++y)
+                PlotRow(y, x0, x1);
+            return;
+        }
+        const std::size_t offset = static_cast<std::size_t>(x0) * static_cast<std::size_t>(bits / 8);
+        const std::size_t length = static_cast<std::size_t>(x1 - x0) * static_cast<std::size_t>(bits / 8);
+        for (std::int32_t y = y0 + 1; y < y1; ++y)
+            std::memcpy(dib_.Row(y) + offset, dib_.Row(y0) + offset, length);
     }
 
 private:
@@ -151,21 +180,42 @@ void RasterLine(Point64 from, Point64 to, std::int64_t width, std::int64_t heigh
     const auto minorAt = [&](std::int64_t k) {
         return minorStart + CeilDiv(2 * static_cast<__int128>(k) * d - n, 2 * static_cast<__int128>(n));
     };
-    std::int64_t first, last;
-    if (d >= 0) {
-        first = FirstTrue(kLo, kHi, [&](std::int64_t k) { return minorAt(k) >= 0; });
-        last = FirstTrue(kLo, kHi, [&](std::int64_t k) { return minorAt(k) >= minorLimit; }) - 1;
-    } else {
-        first = FirstTrue(kLo, kHi, [&](std::int64_t k) { return minorAt(k) < minorLimit; });
-        last = FirstTrue(kLo, kHi, [&](std::int64_t k) { return minorAt(k) < 0; }) - 1;
+    std::int64_t first = kLo, last = kHi;
+    const std::int64_t minorEnd = xMajor ? to.Y : to.X;
+    const bool minorInside = minorStart >= 0 && minorStart < minorLimit && minorEnd >= 0 && minorEnd < minorLimit;
+    if (!minorInside) {  // the minor coordinate runs monotonically from minorStart towards minorEnd
+        if (d >= 0) {
+            first = FirstTrue(kLo, kHi, [&](std::int64_t k) { return minorAt(k) >= 0; });
+            last = FirstTrue(kLo, kHi, [&](std::int64_t k) { return minorAt(k) >= minorLimit; }) - 1;
+        } else {
+            first = FirstTrue(kLo, kHi, [&](std::int64_t k) { return minorAt(k) < minorLimit; });
+            last = FirstTrue(kLo, kHi, [&](std::int64_t k) { return minorAt(k) < 0; }) - 1;
+        }
     }
+    if (first > last)
+        return;
+    // From pixel to pixel the minor offset ceil(num / den), num = 2·k·d − n, den = 2·n, is stepped
+    // with its remainder num − offset·den kept in (−den, 0]: |2·d| <= den, so each step moves the
+    // offset by at most one, and no division is needed past the first pixel.
+    const std::int64_t den = 2 * n;
+    const __int128 num = 2 * static_cast<__int128>(first) * d - n;
+    std::int64_t offset = CeilDiv(num, den);
+    std::int64_t remainder = static_cast<std::int64_t>(num - static_cast<__int128>(offset) * den);
     for (std::int64_t k = first; k <= last; ++k) {
         const auto major = static_cast<std::int32_t>(majorStart + k * sign);
-        const auto minor = static_cast<std::int32_t>(minorAt(k));
+        const auto minor = static_cast<std::int32_t>(minorStart + offset);
         if (xMajor)
             plotter.Plot(major, minor);
         else
             plotter.Plot(minor, major);
+        remainder += 2 * d;
+        if (remainder > 0) {
+            remainder -= den;
+            ++offset;
+        } else if (remainder <= -den) {
+            remainder += den;
+            --offset;
+        }
     }
 }
 
@@ -177,10 +227,10 @@ void RasterFill(std::int64_t left, std::int64_t top, std::int64_t right, std::in
     top = std::max<std::int64_t>(top, 0);
     right = std::min(right, width);
     bottom = std::min(bottom, height);
-    if (left >= right)
+    if (left >= right || top >= bottom)
         return;
-    for (std::int64_t y = top; y < bottom; ++y)
-        plotter.PlotRow(static_cast<std::int32_t>(y), static_cast<std::int32_t>(left), static_cast<std::int32_t>(right));
+    plotter.PlotRows(static_cast<std::int32_t>(top), static_cast<std::int32_t>(bottom), static_cast<std::int32_t>(left),
+                     static_cast<std::int32_t>(right));
 }
 
 std::int32_t Saturate(std::int64_t value)
@@ -237,8 +287,10 @@ void TCanvas::Rectangle(std::int32_t left, std::int32_t top, std::int32_t right,
         RasterLine({r, t}, {r, b}, dib.Width, dib.Height, pen);
         RasterLine({r, b}, {l, b}, dib.Width, dib.Height, pen);
         RasterLine({l, b}, {l, t}, dib.Width, dib.Height, pen);
-        Plotter brush(dib, Brush.Color, Pen.Mode);
-        RasterFill(l + 1, t + 1, r, b, dib.Width, dib.Height, brush);
+        if (!LeavesPixelsUnchanged(Pen.Mode, Brush.Color)) {
+            Plotter brush(dib, Brush.Color, Pen.Mode);
+            RasterFill(l + 1, t + 1, r, b, dib.Width, dib.Height, brush);
+        }
     }
     target_.CanvasChanged();
 }
