@@ -1,6 +1,9 @@
 #pragma once
 // The contrast tab: the rubber band dragged over the picture and the largest, smallest and
 // Michelson contrast of the region under it.
+#include <cstdint>
+#include <optional>
+
 #include "platform/controls/Dialogs.h"
 #include "platform/controls/Edit.h"
 #include "platform/controls/Image.h"
@@ -39,6 +42,18 @@ public:
     void Edit9Change(TObject* Sender);
 
 private:
+    struct HalfSizes {
+        std::int32_t Width, Height;
+    };
+    HalfSizes ReadHalfSizes() const;
+    bool IsAllowed(TPoint center, HalfSizes half) const;
+    void ClearOverlay();
+    void ShowPixel(TPoint point);
+    void ShowStatistics(TPoint center, HalfSizes half);
+
     TContrastTabControls c_;
     TContrastDragState s_;
+    // Where the not-xor band lies on the overlay, if one does. Drawing the same rectangle again is
+    // what erases it, so the band is erased exactly where it was drawn and only if it is there.
+    std::optional<TRect> band_;
 };
