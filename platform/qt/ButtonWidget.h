@@ -1,0 +1,22 @@
+#pragma once
+// A push button: a click (mouse or keyboard) runs the model's Click.
+#include <QPushButton>
+
+#include "platform/controls/Button.h"
+#include "platform/qt/ControlWidget.h"
+
+class TQtButtonWidget : public QPushButton, public TQtControlWidget {
+public:
+    TQtButtonWidget(TQtFormWindow& window, TButton& button, QWidget* parent);
+
+    QWidget& Widget() override { return *this; }
+    void Refresh() override;
+    void ControlChanged(TViewChange change) override;
+
+protected:
+    bool event(QEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+
+private:
+    TButton* Button() const { return static_cast<TButton*>(control_); }
+};
