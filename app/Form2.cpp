@@ -24,7 +24,7 @@ TForm2::TForm2(TComponent* owner) : TForm(owner)
     Label2 = new TLabel(this);
     Label2->SetName("Label2");
     Label2->SetBounds(147, 52, 43, 16);
-    Label2->SetCaption("Quorvel");
+    Label2->SetCaption("Quorvel Project");
     Label2->Font().SetHeight(-16);
     Label2->SetParent(this);
     Label4 = new TLabel(this);

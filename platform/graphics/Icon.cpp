@@ -1,43 +1,37 @@
 #include "platform/graphics/Icon.h"
 
+#include <algorithm>
+
 #include "platform/core/Exceptions.h"
+#include "platform/graphics/Bitmap.h"
+#include "platform/graphics/IconDirectory.h"
+#include "platform/graphics/IconImage.h"
 #include "platform/graphics/StreamBytes.h"
 
 QUORVEL_DEFINE_GRAPHIC_CLASS(TIcon, TGraphic, true)
 
 namespace {
 
-constexpr const char* InvalidIcon = "アイコンイメージが不正です";
 constexpr const char* IconSizeFixed = "アイコンのサイズは変更できません";
 
-constexpr std::size_t DirectoryBytes = 6;
-constexpr std::size_t EntryBytes = 16;
-
-struct IconSize {
-    std::int32_t width, height;
-};
-
-// Checks the directory and that every image it lists lies inside the file; the size is that of the
-// first image (a stored 0 means 256).
-IconSize CheckIconFile(const std::vector<std::uint8_t>& file)
+std::uint8_t Blend(std::uint8_t over, std::uint8_t under, std::uint8_t alpha)
 {
-    const std::uint8_t* p = file.data();
-    if (file.size() < DirectoryBytes || LoadU16(p) != 0 || LoadU16(p + 2) != 1 || LoadU16(p + 4) == 0)
-        throw EInvalidGraphic(InvalidIcon);
-    const std::size_t count = LoadU16(p + 4);
-    if (file.size() < DirectoryBytes + count * EntryBytes)
-        throw EInvalidGraphic(InvalidIcon);
-    for (std::size_t i = 0; i < count; ++i) {
-        const std::uint8_t* entry = p + DirectoryBytes + i * EntryBytes;
-        const std::uint64_t bytes = LoadU32(entry + 8), offset = LoadU32(entry + 12);
-        if (bytes == 0 || offset + bytes > file.size())
-            throw EInvalidGraphic(InvalidIcon);
-    }
-    const std::uint8_t* first = p + DirectoryBytes;
-    return {first[0] == 0 ? 256 : first[0], first[1] == 0 ? 256 : first[1]};
+    return static_cast<std::uint8_t>((over * alpha + under * (255 - alpha) + 127) / 255);
+}
+
+TColor DrawnOver(const TIconPixel& pixel, TColor under)
+{
+    const TColor colour = RGB(pixel.Red, pixel.Green, pixel.Blue);
+    if (pixel.Alpha == 255)
+        return colour;
+    return RGB(Blend(pixel.Red, GetRValue(under), pixel.Alpha), Blend(pixel.Green, GetGValue(under), pixel.Alpha),
+               Blend(pixel.Blue, GetBValue(under), pixel.Alpha));
 }
 
 }  // namespace
+
+TIcon::TIcon() = default;
+TIcon::~TIcon() = default;
 
 void TIcon::SetWidth(std::int32_t value)
 {
@@ -59,17 +53,40 @@ void TIcon::SetHeight(std::int32_t value)
     }
 }
 
-void TIcon::Draw(TCanvas&, const TRect&) {}
+void TIcon::Draw(TCanvas& canvas, const TRect& rect)
+{
+    if (!image_ || image_->Width == 0 || image_->Height == 0)
+        return;
+    TBitmap& target = canvas.Target();
+    const std::int64_t destWidth = std::int64_t{rect.Right} - rect.Left, destHeight = std::int64_t{rect.Bottom} - rect.Top;
+    if (destWidth <= 0 || destHeight <= 0)
+        return;
+    const std::int64_t x0 = std::max<std::int64_t>(rect.Left, 0), x1 = std::min<std::int64_t>(rect.Right, target.Width());
+    const std::int64_t y0 = std::max<std::int64_t>(rect.Top, 0), y1 = std::min<std::int64_t>(rect.Bottom, target.Height());
+    for (std::int64_t y = y0; y < y1; ++y) {
+        const auto sy = static_cast<std::int32_t>((y - rect.Top) * image_->Height / destHeight);
+        for (std::int64_t x = x0; x < x1; ++x) {
+            const auto sx = static_cast<std::int32_t>((x - rect.Left) * image_->Width / destWidth);
+            const TIconPixel& pixel = image_->At(sx, sy);
+            if (pixel.Alpha == 0)
+                continue;
+            const auto dx = static_cast<std::int32_t>(x), dy = static_cast<std::int32_t>(y);
+            target.SetPixelAt(dx, dy, DrawnOver(pixel, target.PixelAt(dx, dy)));
+        }
+    }
+}
 
 void TIcon::LoadFromStream(TStream& stream)
 {
     std::optional<std::vector<std::uint8_t>> file = ReadRemainingBytes(stream);
     if (!file)
-        throw EInvalidGraphic(InvalidIcon);
-    const IconSize size = CheckIconFile(*file);
+        ThrowInvalidIcon();
+    const std::vector<TIconEntry> entries = ReadIconDirectory(*file);
+    auto image = std::make_shared<const TIconImage>(DecodeIconEntry(*file, ChooseIconEntry(entries)));
     data_ = std::move(*file);
-    width_ = size.width;
-    height_ = size.height;
+    width_ = image->Width;
+    height_ = image->Height;
+    image_ = std::move(image);
     Changed(this);
 }
 
@@ -93,6 +110,7 @@ void TIcon::Assign(const TPersistent* source)
 {
     if (source == nullptr) {
         data_.clear();
+        image_.reset();
         width_ = height_ = 0;
         Changed(this);
         return;
@@ -100,6 +118,7 @@ void TIcon::Assign(const TPersistent* source)
     if (const auto* icon = dynamic_cast<const TIcon*>(source)) {
         if (icon != this) {
             data_ = icon->data_;
+            image_ = icon->image_;
             width_ = icon->width_;
             height_ = icon->height_;
             Changed(this);

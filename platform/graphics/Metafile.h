@@ -1,7 +1,10 @@
 #pragma once
-// Metafiles: an enhanced metafile (.emf) or a placeable Windows metafile (.wmf), kept as the file's
-// bytes and checked when read, with the size its header gives at 96 pixels per inch. Playing the
-// records comes later; a metafile offers no canvas.
+// Metafiles: an enhanced metafile (.emf), or a Windows metafile (.wmf) with or without its
+// placeable header, kept as the file's bytes, checked when read, and played when drawn: lines,
+// curves, shapes, pens, brushes, paths, clipping and pictures (text is left out). The size is the
+// header's at 96 pixels per inch: the picture frame of an enhanced metafile, the box of a
+// placeable one, the window (or else the extent of the drawing) of a plain one. A metafile offers
+// no canvas.
 #include <cstdint>
 #include <vector>
 
@@ -19,15 +22,19 @@ public:
     void SetWidth(std::int32_t value) override;
     void SetHeight(std::int32_t value) override;
 
+    // Plays the records with the picture's frame stretched over rect, clipped to rect and the
+    // canvas. Records that don't make sense are skipped; drawing never fails.
     void Draw(TCanvas& canvas, const TRect& rect) override;
     // Reads the rest of the stream; EInvalidGraphic "メタファイルが不正です" for anything that is
-    // neither kind, and the metafile is unchanged.
+    // neither kind or whose records run past its end, and the metafile is unchanged.
     void LoadFromStream(TStream& stream) override;
     void SaveToStream(TStream& stream) override;
-    // CF_ENHMETAFILE: the bytes of an enhanced metafile; CF_METAFILEPICT: the records of a Windows
-    // metafile without the placeable header.
+    // Reads CF_ENHMETAFILE (the bytes of an enhanced metafile) or CF_METAFILEPICT (the records of
+    // a Windows metafile without the placeable header).
     void LoadFromClipboardFormat(std::uint16_t format, const std::vector<std::uint8_t>& data,
                                  HPALETTE palette) override;
+    // Always CF_ENHMETAFILE: an enhanced metafile as read, or for a Windows metafile an enhanced
+    // one holding its picture drawn at its own size.
     void SaveToClipboardFormat(std::uint16_t& format, std::vector<std::uint8_t>& data,
                                HPALETTE& palette) override;
     void Assign(const TPersistent* source) override;
@@ -37,6 +44,9 @@ public:
     const std::vector<std::uint8_t>& Data() const { return data_; }
 
 private:
+    // Checks data and takes it over with its size; the metafile is unchanged on failure.
+    void Take(std::vector<std::uint8_t> data);
+
     std::vector<std::uint8_t> data_;
     bool enhanced_ = true;
     std::int32_t width_ = 0;

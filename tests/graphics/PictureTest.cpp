@@ -59,8 +59,11 @@ protected:
     std::size_t builtInCount_ = TPicture::FileFormats().size();
 };
 
+// An icon file of one opaque black 32-bit image; a directory size of 0 stands for 256.
 std::vector<std::uint8_t> IconFile(std::uint8_t width, std::uint8_t height)
 {
+    const std::uint32_t w = width == 0 ? 256 : width, h = height == 0 ? 256 : height;
+    const std::uint32_t imageBytes = 40 + w * h * 4 + (w + 31) / 32 * 4 * h;
     std::vector<std::uint8_t> out;
     PutU16(out, 0);
     PutU16(out, 1);
@@ -68,9 +71,14 @@ std::vector<std::uint8_t> IconFile(std::uint8_t width, std::uint8_t height)
     out.insert(out.end(), {width, height, 0, 0});
     PutU16(out, 1);
     PutU16(out, 32);
-    PutU32(out, 4);   // image bytes
+    PutU32(out, imageBytes);
     PutU32(out, 22);  // image offset
-    out.insert(out.end(), {0, 0, 0, 0});
+    PutU32(out, 40);  // info header: size, width, height of colour and mask rows, planes, depth
+    PutU32(out, w);
+    PutU32(out, 2 * h);
+    PutU16(out, 1);
+    PutU16(out, 32);
+    out.resize(22 + imageBytes, 0);
     return out;
 }
 
