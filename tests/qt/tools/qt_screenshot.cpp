@@ -1,8 +1,9 @@
 // Saves pictures of the program's windows as the program shows them: the luminance tab, the
 // contrast tab and the About box. Runs the real start-up routine; with a BMP file it loads that
-// picture first and clicks the middle of it on the luminance tab.
+// picture first and clicks the middle of it on the luminance tab; any other file is dropped on the
+// main window, as from the desktop.
 //
-//   QT_QPA_PLATFORM=offscreen build/tests/qt_screenshot /tmp/shot [picture.bmp]
+//   QT_QPA_PLATFORM=offscreen build/tests/qt_screenshot /tmp/shot [picture.bmp | dropped.ico]
 //   -> /tmp/shot-luminance.png, /tmp/shot-contrast.png, /tmp/shot-about.png
 #include <algorithm>
 #include <cstdio>
@@ -64,7 +65,10 @@ int main(int argc, char** argv)
     QTimer::singleShot(0, [&] {
         if (Form1 == nullptr || Form2 == nullptr)
             return;
-        if (!picture.empty()) {
+        const bool isBitmap = picture.size() > 4 && picture.compare(picture.size() - 4, 4, ".bmp") == 0;
+        if (!picture.empty() && !isBitmap)
+            HostDropFiles(*Form1, {picture});
+        if (isBitmap) {
             LoadPicture(picture);
             const TImage& shown = *Form1->Image1;
             const int x = shown.Left() + std::min(shown.Width(), shown.Picture()->Width()) / 2;
