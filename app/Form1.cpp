@@ -1,5 +1,7 @@
 #include "app/Form1.h"
 
+#include "app/WindowStyle.h"
+
 #include "SPIs/SPIs.h"
 #include "platform/controls/Application.h"
 #include "platform/controls/Messages.h"
@@ -94,15 +96,7 @@ TForm1::TForm1(TComponent* owner) : TForm(owner)
     SetName("Form1");
     SetCaption("Quorvel ");
     SetBorderStyle(TFormBorderStyle::bsSingle);
-    SetClientWidth(678);
-    SetClientHeight(600);
-    SetPosition(TPosition::poScreenCenter);
-    SetColor(clBtnFace);
-    Font().SetName("ＭＳ Ｐゴシック");
-    Font().SetHeight(-12);
-    Font().SetCharset(SHIFTJIS_CHARSET);
-    Font().SetColor(clWindowText);
-    SetPixelsPerInch(96);
+    ApplyWindowStyle(*this, 678, 600);
 
     StatusBar1 = Place<TStatusBar>(this, this, "StatusBar1", 0, 581, 678, 19);
     StatusBar1->SetAlign(TAlign::alBottom);

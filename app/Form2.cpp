@@ -1,5 +1,7 @@
 #include "app/Form2.h"
 
+#include "app/WindowStyle.h"
+
 TForm2* Form2 = nullptr;
 
 QUORVEL_DEFINE_CLASS_INFO(TForm2, TForm)
@@ -12,14 +14,7 @@ TForm2::TForm2(TComponent* owner) : TForm(owner)
     SetCaption("バージョン情報");
     SetBorderStyle(TFormBorderStyle::bsDialog);
     SetBorderIcons(static_cast<std::uint8_t>(TBorderIcon::biSystemMenu));
-    SetClientWidth(369);
-    SetClientHeight(113);
-    SetPosition(TPosition::poScreenCenter);
-    SetColor(clBtnFace);
-    Font().SetName("ＭＳ Ｐゴシック");
-    Font().SetHeight(-12);
-    Font().SetCharset(SHIFTJIS_CHARSET);
-    Font().SetColor(clWindowText);
+    ApplyWindowStyle(*this, 369, 113);
 
     Label2 = new TLabel(this);
     Label2->SetName("Label2");

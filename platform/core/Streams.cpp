@@ -56,6 +56,35 @@ std::int64_t SeekInRange(std::int64_t position, std::int64_t size, std::int64_t 
     return position;
 }
 
+// Copies up to count bytes of data[0..size) from position into buffer and advances position.
+std::int64_t ReadFromMemory(const std::uint8_t* data, std::int64_t size, std::int64_t& position, void* buffer,
+                            std::int64_t count)
+{
+    const std::int64_t available = std::max<std::int64_t>(size - position, 0);
+    const std::int64_t n = std::clamp<std::int64_t>(count, 0, available);
+    if (n > 0)
+        std::memcpy(buffer, data + position, static_cast<std::size_t>(n));
+    position += n;
+    return n;
+}
+
+// Repeats a partial transfer (read or write of a file descriptor) until count bytes have moved,
+// the end is reached or it fails; returns the bytes moved.
+template <class Transfer>
+std::int64_t TransferFully(std::int64_t count, Transfer transfer)
+{
+    std::int64_t done = 0;
+    while (done < count) {
+        const ssize_t n = transfer(done, static_cast<std::size_t>(count - done));
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            break;
+        done += n;
+    }
+    return done;
+}
+
 }  // namespace
 
 void TStream::ReadBuffer(void* buffer, std::int64_t count)
@@ -103,12 +132,7 @@ void TStream::SetSize(std::int64_t) {}
 
 std::int64_t TMemoryStream::Read(void* buffer, std::int64_t count)
 {
-    const std::int64_t available = Size() - position_;
-    const std::int64_t n = std::clamp<std::int64_t>(count, 0, std::max<std::int64_t>(available, 0));
-    if (n > 0)
-        std::memcpy(buffer, bytes_.data() + position_, static_cast<std::size_t>(n));
-    position_ += n;
-    return n;
+    return ReadFromMemory(bytes_.data(), Size(), position_, buffer, count);
 }
 
 // A write that can't grow the memory transfers nothing, so WriteBuffer reports it.
@@ -178,12 +202,7 @@ void TMemoryStream::SaveToFile(const std::string& fileName)
 
 std::int64_t TBytesStream::Read(void* buffer, std::int64_t count)
 {
-    const std::int64_t available = size_ - position_;
-    const std::int64_t n = std::clamp<std::int64_t>(count, 0, std::max<std::int64_t>(available, 0));
-    if (n > 0)
-        std::memcpy(buffer, data_ + position_, static_cast<std::size_t>(n));
-    position_ += n;
-    return n;
+    return ReadFromMemory(data_, size_, position_, buffer, count);
 }
 
 std::int64_t TBytesStream::Seek(std::int64_t offset, TSeekOrigin origin)
@@ -236,32 +255,14 @@ TFileStream::~TFileStream()
 
 std::int64_t TFileStream::Read(void* buffer, std::int64_t count)
 {
-    std::int64_t done = 0;
     auto* out = static_cast<std::uint8_t*>(buffer);
-    while (done < count) {
-        const ssize_t n = ::read(fd_, out + done, static_cast<std::size_t>(count - done));
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n <= 0)
-            break;
-        done += n;
-    }
-    return done;
+    return TransferFully(count, [&](std::int64_t done, std::size_t left) { return ::read(fd_, out + done, left); });
 }
 
 std::int64_t TFileStream::Write(const void* buffer, std::int64_t count)
 {
-    std::int64_t done = 0;
     const auto* in = static_cast<const std::uint8_t*>(buffer);
-    while (done < count) {
-        const ssize_t n = ::write(fd_, in + done, static_cast<std::size_t>(count - done));
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n <= 0)
-            break;
-        done += n;
-    }
-    return done;
+    return TransferFully(count, [&](std::int64_t done, std::size_t left) { return ::write(fd_, in + done, left); });
 }
 
 std::int64_t TFileStream::Seek(std::int64_t offset, TSeekOrigin origin)
