@@ -12,27 +12,27 @@ using namespace bmptest;
 
 constexpr std::size_t SmallAllocation = 64 * 1024;
 
-BmpSpec Claim(std::int32_t width, std::int32_t height, std::uint16_t bits, std::uint32_t compression = 0,
+BmpRecipe Claim(std::int32_t width, std::int32_t height, std::uint16_t bits, std::uint32_t compression = 0,
               std::uint32_t sizeImage = 0)
 {
-    BmpSpec spec;
-    spec.Width = width;
-    spec.Height = height;
-    spec.BitCount = bits;
-    spec.Compression = compression;
-    spec.SizeImage = sizeImage;
+    BmpRecipe recipe;
+    recipe.Width = width;
+    recipe.Height = height;
+    recipe.BitCount = bits;
+    recipe.Compression = compression;
+    recipe.SizeImage = sizeImage;
     if (bits <= 8)
-        spec.Table = Quads({0, 0xFFFFFF});
-    spec.ClrUsed = bits <= 8 ? 2 : 0;
-    spec.Pixels = Bytes(16, 0);
-    return spec;
+        recipe.Table = Quads({0, 0xFFFFFF});
+    recipe.ClrUsed = bits <= 8 ? 2 : 0;
+    recipe.Pixels = Bytes(16, 0);
+    return recipe;
 }
 
 TEST(BmpLimits, HugeClaimsInTinyFilesFailWithoutALargeAllocation)
 {
     const struct {
         const char* name;
-        BmpSpec spec;
+        BmpRecipe recipe;
         Ending ending;
     } cases[] = {
         {"100000 x 100000", Claim(100000, 100000, 24), Ending::InvalidBitmap},
@@ -42,7 +42,7 @@ TEST(BmpLimits, HugeClaimsInTinyFilesFailWithoutALargeAllocation)
         {"RLE claiming 4 GB of data", Claim(65536, 32768, 8, 1, 0xFFFFFFFF), Ending::ReadError},
     };
     for (const auto& c : cases) {
-        const Bytes bytes = MakeBmp(c.spec);
+        const Bytes bytes = MakeBmp(c.recipe);
         ASSERT_LE(bytes.size(), 100u);
         {
             AllocationProbe probe;
@@ -62,17 +62,17 @@ TEST(BmpLimits, HugeClaimsInTinyFilesFailWithoutALargeAllocation)
 
 TEST(BmpLimits, OffsetsThatWouldWrapFailCleanly)
 {
-    BmpSpec spec = Claim(3, 2, 8);
-    spec.Pixels = Bytes(8, 0);
+    BmpRecipe recipe = Claim(3, 2, 8);
+    recipe.Pixels = Bytes(8, 0);
     for (const std::uint32_t offBits : {0xFFFFFFFFu, 0xFFFFFFFCu, 0xFFFFFFF8u, 0x80000000u, 0x10000u}) {
-        spec.OffBits = offBits;  // offBits + 8 wraps to a small number in 32 bits for the first ones
-        EXPECT_EQ(FileEnding(MakeBmp(spec)), Ending::ReadError) << offBits;
+        recipe.OffBits = offBits;  // offBits + 8 wraps to a small number in 32 bits for the first ones
+        EXPECT_EQ(FileEnding(MakeBmp(recipe)), Ending::ReadError) << offBits;
     }
     // Colour-table counts whose byte size wraps 32 bits.
-    spec.OffBits.reset();
+    recipe.OffBits.reset();
     for (const std::uint32_t count : {0x40000000u, 0x40000001u, 0xFFFFFFFFu}) {
-        spec.ClrUsed = count;
-        EXPECT_EQ(PackedEnding(MakePackedDib(spec)), Ending::ReadError) << count;
+        recipe.ClrUsed = count;
+        EXPECT_EQ(PackedEnding(MakePackedDib(recipe)), Ending::ReadError) << count;
     }
 }
 

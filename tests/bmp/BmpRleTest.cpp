@@ -19,16 +19,16 @@ struct RleCase {
 
 Bytes RleFile(const RleCase& c)
 {
-    BmpSpec spec;
-    spec.Width = c.width;
-    spec.Height = c.height;
-    spec.BitCount = static_cast<std::uint16_t>(c.bits);
-    spec.Compression = c.bits == 8 ? 1 : 2;
-    spec.ClrUsed = 16;
-    spec.Table = Bytes(16 * 4, 0);
-    spec.Pixels = c.data;
-    spec.SizeImage = static_cast<std::uint32_t>(c.data.size());
-    return MakeBmp(spec);
+    BmpRecipe recipe;
+    recipe.Width = c.width;
+    recipe.Height = c.height;
+    recipe.BitCount = static_cast<std::uint16_t>(c.bits);
+    recipe.Compression = c.bits == 8 ? 1 : 2;
+    recipe.ClrUsed = 16;
+    recipe.Table = Bytes(16 * 4, 0);
+    recipe.Pixels = c.data;
+    recipe.SizeImage = static_cast<std::uint32_t>(c.data.size());
+    return MakeBmp(recipe);
 }
 
 Rows Indices(const TDib& dib)

@@ -130,46 +130,46 @@ void Put32(Bytes& out, std::uint32_t v)
     Put16(out, v >> 16);
 }
 
-Bytes MakePackedDib(const BmpSpec& spec)
+Bytes MakePackedDib(const BmpRecipe& recipe)
 {
     Bytes out;
-    Put32(out, spec.HeaderSize);
-    if (spec.HeaderSize == 12) {
-        Put16(out, static_cast<std::uint32_t>(spec.Width));
-        Put16(out, static_cast<std::uint32_t>(spec.Height));
-        Put16(out, spec.Planes);
-        Put16(out, spec.BitCount);
+    Put32(out, recipe.HeaderSize);
+    if (recipe.HeaderSize == 12) {
+        Put16(out, static_cast<std::uint32_t>(recipe.Width));
+        Put16(out, static_cast<std::uint32_t>(recipe.Height));
+        Put16(out, recipe.Planes);
+        Put16(out, recipe.BitCount);
     } else {
-        Put32(out, static_cast<std::uint32_t>(spec.Width));
-        Put32(out, static_cast<std::uint32_t>(spec.Height));
-        Put16(out, spec.Planes);
-        Put16(out, spec.BitCount);
-        Put32(out, spec.Compression);
-        Put32(out, spec.SizeImage);
+        Put32(out, static_cast<std::uint32_t>(recipe.Width));
+        Put32(out, static_cast<std::uint32_t>(recipe.Height));
+        Put16(out, recipe.Planes);
+        Put16(out, recipe.BitCount);
+        Put32(out, recipe.Compression);
+        Put32(out, recipe.SizeImage);
         Put32(out, 2835);
         Put32(out, 2835);
-        Put32(out, spec.ClrUsed);
+        Put32(out, recipe.ClrUsed);
         Put32(out, 0);
-        for (const std::uint32_t mask : spec.Masks)
+        for (const std::uint32_t mask : recipe.Masks)
             Put32(out, mask);
         // A header shorter than 40 bytes keeps only its leading fields (masks stay after a 40-byte one).
-        if (spec.HeaderSize < 40)
-            out.resize(spec.HeaderSize);
-        else if (out.size() < spec.HeaderSize)
-            out.resize(spec.HeaderSize, 0);
+        if (recipe.HeaderSize < 40)
+            out.resize(recipe.HeaderSize);
+        else if (out.size() < recipe.HeaderSize)
+            out.resize(recipe.HeaderSize, 0);
     }
-    out.insert(out.end(), spec.Table.begin(), spec.Table.end());
-    out.insert(out.end(), spec.Pixels.begin(), spec.Pixels.end());
+    out.insert(out.end(), recipe.Table.begin(), recipe.Table.end());
+    out.insert(out.end(), recipe.Pixels.begin(), recipe.Pixels.end());
     return out;
 }
 
-Bytes MakeBmp(const BmpSpec& spec)
+Bytes MakeBmp(const BmpRecipe& recipe)
 {
-    const Bytes dib = MakePackedDib(spec);
-    const auto offBits = spec.OffBits.value_or(
-        static_cast<std::uint32_t>(14 + dib.size() - spec.Pixels.size()));
+    const Bytes dib = MakePackedDib(recipe);
+    const auto offBits = recipe.OffBits.value_or(
+        static_cast<std::uint32_t>(14 + dib.size() - recipe.Pixels.size()));
     Bytes out = {'B', 'M'};
-    Put32(out, spec.FileSize.value_or(static_cast<std::uint32_t>(14 + dib.size())));
+    Put32(out, recipe.FileSize.value_or(static_cast<std::uint32_t>(14 + dib.size())));
     Put32(out, 0);
     Put32(out, offBits);
     out.insert(out.end(), dib.begin(), dib.end());

@@ -68,7 +68,7 @@ void Put16(Bytes& out, std::uint32_t v);
 void Put32(Bytes& out, std::uint32_t v);
 
 // A small BMP image described field by field; whatever is not set is computed from the rest.
-struct BmpSpec {
+struct BmpRecipe {
     std::uint32_t HeaderSize = 40;  // 12 writes a core header
     std::int32_t Width = 1;
     std::int32_t Height = 1;
@@ -83,8 +83,8 @@ struct BmpSpec {
     std::optional<std::uint32_t> OffBits;
     std::optional<std::uint32_t> FileSize;
 };
-Bytes MakePackedDib(const BmpSpec& spec);
-Bytes MakeBmp(const BmpSpec& spec);
+Bytes MakePackedDib(const BmpRecipe& recipe);
+Bytes MakeBmp(const BmpRecipe& recipe);
 // Colour-table bytes of 4-byte entries from 0x00RRGGBB values.
 Bytes Quads(std::initializer_list<std::uint32_t> colours);
 
