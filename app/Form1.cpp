@@ -134,7 +134,12 @@ TForm1::TForm1(TComponent* owner) : TForm(owner)
         TContrastTabControls{Image9, Image10, Edit9, Edit10, Edit11, Edit12, Edit13, StatusBar1, ColorDialog1},
         TContrastDragState{Dragging_, RegionCenter_, DragCenter_});
     BindEvents();
-    EndLayout();
+    try {
+        EndLayout();  // runs the plug-in search, which may refuse a plug-in
+    } catch (...) {
+        Form1 = nullptr;
+        throw;
+    }
 }
 
 TForm1::~TForm1()

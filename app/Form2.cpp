@@ -38,6 +38,12 @@ TForm2::TForm2(TComponent* owner) : TForm(owner)
     EndLayout();
 }
 
+TForm2::~TForm2()
+{
+    if (Form2 == this)
+        Form2 = nullptr;
+}
+
 void TForm2::Button1Click(TObject*)
 {
     Close();

@@ -9,6 +9,7 @@ class TForm2 : public TForm {
     QUORVEL_CLASS_INFO(TForm2)
 public:
     explicit TForm2(TComponent* owner);
+    ~TForm2() override;
 
     TLabel* Label2;
     TLabel* Label4;

@@ -35,10 +35,15 @@ TEST_F(StartupTest, PluginFormatsAreRegisteredUnderThePluginBitmapWhileTheProgra
     plugins.AddPlugin("qtst");
     UseSusieFolder(plugins);
     TGraphicClass registered = nullptr;
-    std::string title;
+    std::string title, helpFile;
+    bool mainWindowShown = false, aboutBoxHidden = false;
     fakes.Host.OnRun = [&](TApplication& application) {
         registered = TPicture::FileFormatClass("QTST");
         title = application.Title();
+        helpFile = application.HelpFile();
+        // The main window first and shown; the About box made after it, hidden.
+        mainWindowShown = application.MainForm() == application.Forms(0) && application.MainForm()->Visible();
+        aboutBoxHidden = application.FormCount() == 2 && !application.Forms(1)->Visible();
         application.MainForm()->Close();
     };
 
@@ -47,6 +52,9 @@ TEST_F(StartupTest, PluginFormatsAreRegisteredUnderThePluginBitmapWhileTheProgra
     EXPECT_EQ(fakes.Host.RunCalls, 1);
     EXPECT_EQ(registered, TSPIBitmap::StaticGraphicClass());
     EXPECT_EQ(title, "Quorvel 画像分析");
+    EXPECT_EQ(helpFile, "QUORVEL_HELP.HLP");
+    EXPECT_TRUE(mainWindowShown);
+    EXPECT_TRUE(aboutBoxHidden);
     EXPECT_TRUE(fakes.MessageBoxes.Shown.empty());
     // The end of the program withdraws the plug-in formats again.
     EXPECT_EQ(TPicture::FileFormatClass("qtst"), nullptr);
