@@ -104,5 +104,6 @@ void TSPIs::SearchFolder(const std::string& folder, const std::string& mask)
         } catch (...) {
             // A refusal by exception: the wrapper is freed (by Add, or with spi) and the search goes on.
         }
+        ForgetForcedLoader(spi.get());  // a refused wrapper goes now, even if a handler made it the forced loader
     }
 }

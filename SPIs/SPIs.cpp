@@ -70,6 +70,8 @@ int TSPIs::Add(std::unique_ptr<TSPI> spi)
 
 void TSPIs::Insert(int index, std::unique_ptr<TSPI> spi)
 {
+    if (index < 0 || index > Count())
+        ForgetForcedLoader(spi.get());  // the wrapper goes with the index error
     CheckIndex(index, Count());
     TSPI* added = spi.get();
     plugins_.insert(plugins_.begin() + index, std::move(spi));
@@ -123,9 +125,14 @@ void TSPIs::Delete(int index)
     CheckIndex(index, Count() - 1);
     std::unique_ptr<TSPI> spi = std::move(plugins_[static_cast<std::size_t>(index)]);
     plugins_.erase(plugins_.begin() + index);
-    if (GraphicForcedLoader == spi.get())
-        GraphicForcedLoader = nullptr;
+    ForgetForcedLoader(spi.get());
     // spi (and its library) goes here, after it has left the list.
+}
+
+void TSPIs::ForgetForcedLoader(const TSPI* spi)
+{
+    if (spi != nullptr && GraphicForcedLoader == spi)
+        GraphicForcedLoader = nullptr;
 }
 
 void TSPIs::Remove(TSPI* spi)

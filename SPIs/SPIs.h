@@ -113,6 +113,8 @@ private:
     void RegisterExtensions(TInSPI& spi);
     void SearchSusieFolder(const std::string& mask);
     bool Listed(const std::string& fileName) const;
+    // A wrapper about to be freed must not stay the forced loader.
+    void ForgetForcedLoader(const TSPI* spi);
 
     std::vector<std::unique_ptr<TSPI>> plugins_;
 };

@@ -35,9 +35,15 @@ extern "C" __attribute__((visibility("default"))) HLOCAL LocalAlloc(std::uint32_
     void* memory = (flags & LMEM_ZEROINIT) != 0 ? std::calloc(reserved, 1) : std::malloc(reserved);
     if (memory == nullptr)
         return nullptr;
-    LocalTable& table = Table();
-    std::lock_guard lock(table.mutex);
-    table.blocks[memory] = LocalBlock{bytes, (flags & LMEM_MOVEABLE) != 0, 0};
+    try {
+        LocalTable& table = Table();
+        std::lock_guard lock(table.mutex);
+        table.blocks[memory] = LocalBlock{bytes, (flags & LMEM_MOVEABLE) != 0, 0};
+    } catch (...) {
+        // The caller is plug-in code that no exception may unwind through: the request just fails.
+        std::free(memory);
+        return nullptr;
+    }
     return memory;
 }
 

@@ -1,6 +1,7 @@
 #include "platform/win/Registry.h"
 
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
 #include <sstream>
 
@@ -22,8 +23,14 @@ std::string ConfigFolder()
     return std::string(home != nullptr ? home : "") + "/.config";
 }
 
+// The hive file's bytes; empty when it is missing or unreadable, is no regular file (opening a pipe
+// would stall the start, a device may never end) or is larger than MaxHiveFileBytes.
 std::string ReadWholeFile(const std::string& fileName)
 {
+    std::error_code error;
+    const std::uintmax_t size = std::filesystem::file_size(fileName, error);  // fails for all but regular files
+    if (error || size > static_cast<std::uintmax_t>(MaxHiveFileBytes))
+        return {};
     std::ifstream file(fileName, std::ios::binary);
     if (!file)
         return {};

@@ -3,7 +3,8 @@
 //     ${XDG_CONFIG_HOME:-~/.config}/quorvel/registry/<root name>.reg
 // for example HKEY_CURRENT_USER.reg. The program only reads the registry, so the stand-in is read
 // only: a key that is missing is never created. A hive is read from its file each time a key is
-// opened, so edits take effect without a restart; a missing or unreadable file is an empty hive.
+// opened, so edits take effect without a restart; a missing or unreadable file is an empty hive, and
+// so is one that is no regular file or is larger than MaxHiveFileBytes.
 //
 // Values are typed: reading a value as a type it doesn't have raises ERegistryException.
 #include <cstdint>
@@ -19,6 +20,10 @@ inline constexpr HKEY HKEY_CURRENT_USER = 0x80000001;
 inline constexpr HKEY HKEY_LOCAL_MACHINE = 0x80000002;
 inline constexpr HKEY HKEY_USERS = 0x80000003;
 inline constexpr HKEY HKEY_CURRENT_CONFIG = 0x80000005;
+
+// The largest hive file that is read; a larger one counts as unreadable. Far above any hive the
+// program needs, low enough that a stray huge file can't exhaust memory.
+inline constexpr std::int64_t MaxHiveFileBytes = std::int64_t{64} << 20;
 
 inline constexpr std::uint32_t KEY_QUERY_VALUE = 0x0001;
 inline constexpr std::uint32_t KEY_READ = 0x20019;

@@ -223,9 +223,12 @@ TRegistryHive::TRegistryHive(std::string rootName, const std::string& fileText) 
     bool inRoot = false;
     for (std::size_t i = 0; i < lines.size(); ++i) {
         std::string line = TrimBlanks(lines[i]);
-        // Long binary values go on over several lines, each but the last ending in "\".
-        while (!line.empty() && line.back() == '\\' && line.front() != '[' && i + 1 < lines.size())
-            line = line.substr(0, line.size() - 1) + TrimBlanks(lines[++i]);
+        // Long binary values go on over several lines, each but the last ending in "\". Appended in
+        // place: copying the value so far for every line would make a long value take quadratic time.
+        while (!line.empty() && line.back() == '\\' && line.front() != '[' && i + 1 < lines.size()) {
+            line.pop_back();
+            line += TrimBlanks(lines[++i]);
+        }
         ParseLine(line, currentKey, inRoot);
     }
 }

@@ -159,6 +159,21 @@ TEST(PluginInformation, PairsAreReadUntilTheFirstIncompleteOne)
     }
 }
 
+TEST(PluginInformation, ATextEndsAtTheBuffersLastByteAndTheListAtItsLimit)
+{
+    // The plug-in answers every number and fills all 256 bytes without a terminator.
+    fixtures::TempFolder folder;
+    std::unique_ptr<TSPI> spi = CreateSPI(folder.AddPlugin("endless_info"));
+    ASSERT_NE(spi, nullptr);
+    EXPECT_EQ(spi->APIVersion(), std::string(255, '0'));
+    EXPECT_EQ(spi->PluginName(), std::string(255, 'x'));
+    ASSERT_EQ(spi->GetExtNames().Count(), MaxPluginInfoEntries);
+    EXPECT_EQ(spi->GetFileTypes().Count(), MaxPluginInfoEntries);
+    EXPECT_EQ(spi->GetExtNames()[MaxPluginInfoEntries - 1], std::string(255, 'x'));
+    // Numbers 0 to 2049, once for the probe and once for the wrapper; nothing beyond the limit.
+    EXPECT_EQ(spitest::CallCount(*spi, "GetPluginInfo"), 2 * (2 + 2 * MaxPluginInfoEntries));
+}
+
 TEST(EntryPointMethods, PassArgumentsThroughAndReturnResultsUnchanged)
 {
     fixtures::TempFolder folder;

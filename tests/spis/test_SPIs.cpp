@@ -107,6 +107,16 @@ TEST_F(PluginRegistry, RegistersEachPatternOfAnEntryLastFirstWithTheEntrysDescri
     EXPECT_EQ(newestFirst, (std::vector<std::string>{"nodot", "ccc", "d.dd", "eee", "aaa", "bbb"}));
 }
 
+TEST_F(PluginRegistry, EmptyPiecesRegisterNothing)
+{
+    // "*.fff;;*.ggg;" and "*.": a trailing ";", two in a row, a pattern ending in its dot.
+    LogRegistrations();
+    spis.Add(Load("in_empty_pieces"));
+    const std::vector<std::pair<std::string, std::string>> expected = {{"ggg", "FG picture"}, {"fff", "FG picture"}};
+    EXPECT_EQ(offered, expected);
+    EXPECT_EQ(TPicture::FileFormatClass(""), nullptr);
+}
+
 TEST_F(PluginRegistry, RegisterHandlerChangesTheClassForTheRestOfTheEntry)
 {
     // nullptr at "bbb" suppresses "bbb" and "aaa"; the next entry starts with the default again.
@@ -161,8 +171,11 @@ TEST_F(PluginRegistry, InsertOutsideTheListRaisesBeforeRegisteringAndFreesTheWra
     LogRegistrations();
     const std::string path = folder.AddPlugin("qtst");
     for (int index : {-1, 1}) {
-        EXPECT_THROW(spis.Insert(index, CreateSPI(path)), EListError) << index;
+        std::unique_ptr<TSPI> spi = CreateSPI(path);
+        spis.GraphicForcedLoader = dynamic_cast<TInSPI*>(spi.get());
+        EXPECT_THROW(spis.Insert(index, std::move(spi)), EListError) << index;
         EXPECT_FALSE(IsLoaded(path));
+        EXPECT_EQ(spis.GraphicForcedLoader, nullptr) << "the freed wrapper stayed the forced loader";
     }
     EXPECT_TRUE(offered.empty());
     EXPECT_EQ(spis.Count(), 0);

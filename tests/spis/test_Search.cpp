@@ -89,6 +89,26 @@ TEST_F(PluginSearch, TheSusieFolderComesFromTheRegistry)
     EXPECT_EQ(Listed(), (std::vector<std::string>{qtst}));
 }
 
+TEST_F(PluginSearch, TheSusieFolderComesBeforeTheCurrentFolder)
+{
+    fixtures::TempFolder susie;
+    const std::string inSusie = susie.AddPlugin("qtst", "z.spi");
+    const std::string inCurrent = folder.AddPlugin("qtst_preview", "a.spi");
+    SetSusieFolder(susie.Path());
+    fixtures::ScopedCurrentFolder inside(folder.Path());
+    spis.SearchOptions = {TSPISearchOption::spsCurrentDir, TSPISearchOption::spsSusieDir};
+    spis.Search("*.spi");
+    EXPECT_EQ(Listed(), (std::vector<std::string>{inSusie, inCurrent}));
+}
+
+TEST_F(PluginSearch, AFolderSearchMaskMayNameASubfolder)
+{
+    const std::string inner = folder.AddPlugin("qtst", "sub/a.spi");
+    folder.AddPlugin("qtst_preview", "b.spi");
+    spis.SearchFolder(folder.Path(), "sub/*.spi");
+    EXPECT_EQ(Listed(), (std::vector<std::string>{inner}));
+}
+
 TEST_F(PluginSearch, AMissingOrUnusableSusieValueIsSkippedSilently)
 {
     folder.AddPlugin("qtst");
@@ -162,6 +182,24 @@ TEST_F(PluginSearch, SearchHandlerAcceptsRefusesOrFailsForEachPlugin)
     EXPECT_EQ(Listed(), (std::vector<std::string>{accepted, last}));
     EXPECT_FALSE(IsLoaded(refused));
     EXPECT_FALSE(IsLoaded(failing));
+}
+
+TEST_F(PluginSearch, ARefusedPluginDoesNotStayTheForcedLoader)
+{
+    folder.AddPlugin("qtst", "a.spi");
+    folder.AddPlugin("qtst_preview", "b.spi");
+    // The handler picks each plug-in as the forced loader, then refuses it: b.spi by exception.
+    spis.OnSearch = [this](TObject*, TSPI* spi, bool& accept) {
+        spis.GraphicForcedLoader = dynamic_cast<TInSPI*>(spi);
+        if (ExtractFileName(spi->SPIName()) == "b.spi")
+            throw EAbort("refused by exception");
+        accept = false;
+    };
+    for (const char* mask : {"/a.spi", "/b.spi"}) {
+        spis.Search(folder.Path() + mask);
+        EXPECT_EQ(spis.GraphicForcedLoader, nullptr) << mask;
+    }
+    EXPECT_EQ(spis.Count(), 0);
 }
 
 TEST_F(PluginSearch, ARegistrationFailureDropsThatPluginAndTheSearchGoesOn)

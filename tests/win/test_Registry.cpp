@@ -1,3 +1,5 @@
+#include <sys/stat.h>
+
 #include <filesystem>
 #include <string>
 
@@ -129,6 +131,20 @@ TEST_F(Registry, AMissingHiveIsEmptyAndNothingIsCreated)
     EXPECT_FALSE(registry.OpenKey("\\Software\\Veltomar\\Susie\\Plug-in", true));
     EXPECT_FALSE(std::filesystem::exists(TRegistry::HiveFileName(HKEY_CURRENT_USER)));
     EXPECT_EQ(registry.ReadString("Path"), "");
+}
+
+TEST_F(Registry, OnlyARegularHiveFileOfBoundedSizeIsRead)
+{
+    const std::string hive = WriteHive("HKEY_CURRENT_USER", "[HKEY_CURRENT_USER\\K]\n\"V\"=\"one\"\n");
+    TRegistry registry;
+    ASSERT_TRUE(registry.OpenKey("\\K", false));
+    // Too large, though it begins well (sparse, so it costs no disk).
+    std::filesystem::resize_file(hive, static_cast<std::uintmax_t>(MaxHiveFileBytes) + 1);
+    EXPECT_FALSE(registry.OpenKey("\\K", false));
+    // A pipe would stall the read until some other program wrote to it.
+    std::filesystem::remove(hive);
+    ASSERT_EQ(mkfifo(hive.c_str(), 0600), 0);
+    EXPECT_FALSE(registry.OpenKey("\\K", false));
 }
 
 TEST_F(Registry, EditsShowOnTheNextOpen)
