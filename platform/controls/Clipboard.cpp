@@ -11,6 +11,19 @@ IClipboardService& Service()
     return *PlatformServices().Clipboard;
 }
 
+// A palette handle this code was given to own: freed at the end of the scope, whatever happens.
+class TOwnedPalette {
+public:
+    explicit TOwnedPalette(HPALETTE handle) : handle_(handle) {}
+    ~TOwnedPalette() { DeleteObject(handle_); }
+    TOwnedPalette(const TOwnedPalette&) = delete;
+    TOwnedPalette& operator=(const TOwnedPalette&) = delete;
+    HPALETTE Handle() const { return handle_; }
+
+private:
+    HPALETTE handle_;
+};
+
 }  // namespace
 
 void TClipboard::Assign(const TPicture& picture)
@@ -25,13 +38,12 @@ void TClipboard::Assign(TGraphic& graphic)
     // clipboard has been emptied.
     std::uint16_t format = 0;
     std::vector<std::uint8_t> data;
-    HPALETTE palette = 0;
-    graphic.SaveToClipboardFormat(format, data, palette);
+    HPALETTE handle = 0;
+    graphic.SaveToClipboardFormat(format, data, handle);
+    const TOwnedPalette palette(handle);
     std::vector<TClipboardItem> items{{format, std::move(data)}};
-    if (palette != 0) {
-        items.push_back({CF_PALETTE, EncodePalette(palette)});
-        DeleteObject(palette);
-    }
+    if (palette.Handle() != 0)
+        items.push_back({CF_PALETTE, EncodePalette(palette.Handle())});
     Service().SetContent(items);
 }
 
@@ -69,14 +81,9 @@ bool TClipboard::GetBitmap(TBitmap& bitmap) const
     const auto data = Service().GetData(CF_BITMAP);
     if (!data)
         return false;
-    const HPALETTE palette = GetPalette();
-    try {
-        bitmap.LoadFromClipboardFormat(CF_BITMAP, *data, palette);
-    } catch (...) {
-        DeleteObject(palette);
-        throw;
-    }
-    DeleteObject(palette);  // the bitmap keeps a copy of its own
+    // The bitmap takes its colours from the DIB's own table; the palette is only lent to it.
+    const TOwnedPalette palette(GetPalette());
+    bitmap.LoadFromClipboardFormat(CF_BITMAP, *data, palette.Handle());
     return true;
 }
 

@@ -144,15 +144,12 @@ void TUpDown::Notification(TComponent* component, TOperation operation)
         associate_ = nullptr;
 }
 
-bool TUpDown::ReadAssociate()
+void TUpDown::ReadAssociate()
 {
     std::int64_t value = 0;
-    if (associate_ == nullptr || !ParseBoxNumber(associate_->Text(), value))
-        return false;
-    if (value < std::min(min_, max_) || value > std::max(min_, max_))
-        return false;
-    position_ = static_cast<std::int32_t>(value);
-    return true;
+    if (associate_ != nullptr && ParseBoxNumber(associate_->Text(), value) && value >= std::min(min_, max_) &&
+        value <= std::max(min_, max_))
+        position_ = static_cast<std::int32_t>(value);
 }
 
 void TUpDown::WriteAssociate()

@@ -60,7 +60,8 @@ protected:
     void Notification(TComponent* component, TOperation operation) override;
 
 private:
-    bool ReadAssociate();
+    // Takes the position from the box's number when that is valid.
+    void ReadAssociate();
     void WriteAssociate();
     std::string FormatPosition() const;
 

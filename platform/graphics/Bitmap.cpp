@@ -12,21 +12,6 @@ QUORVEL_DEFINE_GRAPHIC_CLASS(TBitmap, TGraphic, true)
 
 namespace {
 
-// A store that a caller hands in must describe its own bytes, or every later pixel access could
-// run past them.
-bool IsConsistent(const TDib& dib)
-{
-    const int bits = BitsPerPixel(dib.PixelFormat);
-    if (bits == 0 || dib.Width < 0 || dib.Height < 0 || dib.Width > MaxPictureDimension ||
-        dib.Height > MaxPictureDimension)
-        return false;
-    if (dib.Width == 0 || dib.Height == 0)
-        return true;
-    const std::size_t stride = DibStride(dib.Width, bits);
-    return stride != 0 && dib.Stride >= stride &&
-           dib.Bits.size() / static_cast<std::size_t>(dib.Height) >= dib.Stride;
-}
-
 // |value|, kept within 32 bits: graphics report a top-down picture's height as negative.
 std::int32_t Magnitude(std::int32_t value)
 {
@@ -128,7 +113,8 @@ void TBitmap::SetPixelFormat(TPixelFormat format)
 
 void TBitmap::SetDib(TDib dib)
 {
-    if (!IsConsistent(dib))
+    // A store handed in must describe its own bytes, or every later pixel access could run past them.
+    if (!IsWellFormed(dib))
         throw EInvalidGraphic(Messages::InvalidBitmap);
     ReplaceDib(std::move(dib));
     Changed(this);

@@ -36,7 +36,7 @@ public:
     TCanvas& Canvas() { return *canvas_; }
     const TDib& Dib() const { return dib_; }
     // Replaces the store (the BMP reader's result) and reports the change; EInvalidGraphic when the
-    // store's rows don't fit its bytes or its format can't be stored.
+    // store doesn't describe its bytes (IsWellFormed).
     void SetDib(TDib dib);
 
     // Direct pixel access for the canvas and for readers that scan whole rows. Neither reports a

@@ -9,17 +9,13 @@
 #include "platform/graphics/BmpPixels.h"
 #include "platform/graphics/BmpRle.h"
 #include "platform/graphics/BmpSource.h"
+#include "platform/graphics/StreamBytes.h"
 
 namespace {
 
 using namespace bmp;
 
 [[noreturn]] void Invalid() { throw EInvalidGraphic(Messages::InvalidBitmap); }
-
-std::uint32_t U32(const std::uint8_t* p)
-{
-    return std::uint32_t{p[0]} | (std::uint32_t{p[1]} << 8) | (std::uint32_t{p[2]} << 16) | (std::uint32_t{p[3]} << 24);
-}
 
 struct FileHeader {
     std::uint32_t Size = 0;     // bfSize: often wrong (OS/2 writers put the header size there)
@@ -32,7 +28,7 @@ FileHeader ReadFileHeader(BmpSource& source)
     source.ReadHeader(raw, sizeof raw);
     if (raw[0] != 'B' || raw[1] != 'M')
         Invalid();
-    return {U32(raw + 2), U32(raw + 10)};
+    return {LoadU32(raw + 2), LoadU32(raw + 10)};
 }
 
 std::vector<TRGBQuad> ReadPalette(BmpSource& source, const BmpLayout& layout)
@@ -98,12 +94,12 @@ void ReadRle(BmpSource& source, const BmpLayout& layout, TDib& dib)
 
 // Reads from the info header on. pixelOffset: where the file header puts the pixels, counted from
 // the info header.
-TDib ReadDib(BmpSource& source, std::optional<std::int64_t> pixelOffset)
+TDib ReadDib(BmpSource& source, std::optional<std::int64_t> pixelOffset, std::size_t maxStoreBytes = MaxPixelStoreBytes)
 {
     const std::uint64_t dibStart = source.Consumed();
     const InfoHeader header = ReadInfoHeader(source);
     const std::uint64_t available = source.Consumed() - dibStart + source.Remaining();
-    const BmpLayout layout = PlaceImage(header, pixelOffset, available);
+    const BmpLayout layout = PlaceImage(header, pixelOffset, available, maxStoreBytes);
 
     TDib dib;
     dib.Width = layout.Width;
@@ -150,8 +146,13 @@ TDib ReadBmpFile(const std::uint8_t* data, std::size_t size)
 
 TDib ReadPackedDib(const std::uint8_t* data, std::size_t size)
 {
+    return ReadPackedDib(data, size, MaxPixelStoreBytes);
+}
+
+TDib ReadPackedDib(const std::uint8_t* data, std::size_t size, std::size_t maxStoreBytes)
+{
     MemorySource source(data, size);
-    return ReadDib(source, std::nullopt);
+    return ReadDib(source, std::nullopt, maxStoreBytes);
 }
 
 TDib ReadBmpStream(TStream& stream)

@@ -15,6 +15,9 @@ TDib ReadBmpFile(const std::uint8_t* data, std::size_t size);
 // Decodes a packed DIB: an info header, the colour table or masks, then the pixels (the clipboard's
 // CF_DIB form, a BMP file image without its 14-byte file header).
 TDib ReadPackedDib(const std::uint8_t* data, std::size_t size);
+// The same, refusing (EInvalidGraphic) a picture whose store would take more than maxStoreBytes, before
+// anything is reserved for it: run-length data lets a few bytes claim a store of any size.
+TDib ReadPackedDib(const std::uint8_t* data, std::size_t size, std::size_t maxStoreBytes);
 // Reads a BMP file image from the stream's current position; reads no further than the image's
 // end as its header gives it, so what follows in the stream stays unread. The stream is left at the
 // end of the pixels, or at bfSize when that lies further on within the stream.

@@ -5,6 +5,7 @@
 #include <bit>
 
 #include "platform/core/Exceptions.h"
+#include "platform/graphics/StreamBytes.h"
 
 namespace bmp {
 namespace {
@@ -21,12 +22,6 @@ constexpr std::uint32_t BiRgb = 0, BiRle8 = 1, BiRle4 = 2, BiBitFields = 3, BiAl
 
 [[noreturn]] void Invalid() { throw EInvalidGraphic(Messages::InvalidBitmap); }
 [[noreturn]] void Short() { throw EReadError(Messages::ReadError); }
-
-std::uint16_t U16(const std::uint8_t* p) { return static_cast<std::uint16_t>(p[0] | (p[1] << 8)); }
-std::uint32_t U32(const std::uint8_t* p)
-{
-    return std::uint32_t{p[0]} | (std::uint32_t{p[1]} << 8) | (std::uint32_t{p[2]} << 16) | (std::uint32_t{p[3]} << 24);
-}
 
 bool KnownHeaderSize(std::uint32_t size)
 {
@@ -109,7 +104,7 @@ InfoHeader ReadInfoHeader(BmpSource& source)
     std::array<std::uint8_t, LargestHeaderBytes + 16> raw{};
     source.ReadHeader(raw.data(), 4);
     InfoHeader header;
-    header.HeaderBytes = U32(raw.data());
+    header.HeaderBytes = LoadU32(raw.data());
     if (!KnownHeaderSize(header.HeaderBytes))
         Invalid();
     source.ReadHeader(raw.data() + 4, header.HeaderBytes - 4);
@@ -118,19 +113,19 @@ InfoHeader ReadInfoHeader(BmpSource& source)
     std::uint32_t compression = BiRgb;
     if (header.HeaderBytes == CoreHeaderBytes) {
         header.Core = true;
-        header.Width = U16(raw.data() + 4);
-        header.Height = U16(raw.data() + 6);
-        planes = U16(raw.data() + 8);
-        header.BitCount = U16(raw.data() + 10);
+        header.Width = LoadU16(raw.data() + 4);
+        header.Height = LoadU16(raw.data() + 6);
+        planes = LoadU16(raw.data() + 8);
+        header.BitCount = LoadU16(raw.data() + 10);
     } else {
         // Every later header begins like the 40-byte one; fields beyond a short header stay zero.
-        header.Width = static_cast<std::int32_t>(U32(raw.data() + 4));
-        header.Height = static_cast<std::int32_t>(U32(raw.data() + 8));
-        planes = U16(raw.data() + 12);
-        header.BitCount = U16(raw.data() + 14);
-        compression = U32(raw.data() + 16);
-        header.SizeImage = U32(raw.data() + 20);
-        header.ClrUsed = U32(raw.data() + 32);
+        header.Width = static_cast<std::int32_t>(LoadU32(raw.data() + 4));
+        header.Height = static_cast<std::int32_t>(LoadU32(raw.data() + 8));
+        planes = LoadU16(raw.data() + 12);
+        header.BitCount = LoadU16(raw.data() + 14);
+        compression = LoadU32(raw.data() + 16);
+        header.SizeImage = LoadU32(raw.data() + 20);
+        header.ClrUsed = LoadU32(raw.data() + 32);
     }
     if (planes != 1)
         Invalid();
@@ -148,7 +143,7 @@ InfoHeader ReadInfoHeader(BmpSource& source)
             source.ReadHeader(raw.data() + header.HeaderBytes, header.MaskBytes);
         }
         // The alpha mask, if any, is not shown: the store has no alpha.
-        header.Masks = {U32(raw.data() + 40), U32(raw.data() + 44), U32(raw.data() + 48)};
+        header.Masks = {LoadU32(raw.data() + 40), LoadU32(raw.data() + 44), LoadU32(raw.data() + 48)};
         if (!MasksUsable(header.Masks, header.BitCount))
             Invalid();
     } else if (header.BitCount == 16 || header.BitCount == 32) {
@@ -157,7 +152,8 @@ InfoHeader ReadInfoHeader(BmpSource& source)
     return header;
 }
 
-BmpLayout PlaceImage(const InfoHeader& header, std::optional<std::int64_t> pixelOffset, std::uint64_t available)
+BmpLayout PlaceImage(const InfoHeader& header, std::optional<std::int64_t> pixelOffset, std::uint64_t available,
+                     std::size_t maxStoreBytes)
 {
     BmpLayout layout;
     const std::int64_t rows = header.Height < 0 ? -header.Height : header.Height;
@@ -177,7 +173,7 @@ BmpLayout PlaceImage(const InfoHeader& header, std::optional<std::int64_t> pixel
     layout.StoreStride = DibStride(layout.Width, BitsPerPixel(layout.Format));
     layout.FileStride = DibStride(layout.Width, layout.BitCount);
     const std::uint64_t storeBytes = std::uint64_t{layout.StoreStride} * static_cast<std::uint64_t>(rows);
-    if (storeBytes > MaxPixelStoreBytes)
+    if (storeBytes > std::min(maxStoreBytes, MaxPixelStoreBytes))
         Invalid();
     layout.StoreBytes = static_cast<std::size_t>(storeBytes);
 

@@ -59,7 +59,9 @@ struct BmpLayout {
 // Places the colour table and the pixels after the header. pixelOffset is where a file header
 // puts the pixels, counted from the start of the info header; without one they follow the colour
 // table. available is the number of bytes from the start of the info header to the end of the data.
-// Raises EInvalidGraphic for impossible sizes and offsets, EReadError when declared bytes are missing.
-BmpLayout PlaceImage(const InfoHeader& header, std::optional<std::int64_t> pixelOffset, std::uint64_t available);
+// Raises EInvalidGraphic for impossible sizes and offsets or a store over maxStoreBytes, EReadError
+// when declared bytes are missing.
+BmpLayout PlaceImage(const InfoHeader& header, std::optional<std::int64_t> pixelOffset, std::uint64_t available,
+                     std::size_t maxStoreBytes);
 
 }  // namespace bmp

@@ -2,6 +2,8 @@
 
 #include <bit>
 
+#include "platform/graphics/DibPixels.h"
+
 namespace bmp {
 
 ChannelScale::ChannelScale(std::uint32_t mask)
@@ -79,15 +81,11 @@ bool IndicesWithinPalette(const TDib& dib)
     if (bits == 0 || bits > 8 || entries >= (std::size_t{1} << bits))
         return true;
     const auto width = static_cast<std::size_t>(dib.Width);
-    const unsigned lowBits = (1u << bits) - 1;
     for (std::int32_t y = 0; y < dib.Height; ++y) {
         const std::uint8_t* row = dib.Row(y);
-        for (std::size_t x = 0; x < width; ++x) {
-            const std::size_t bit = x * static_cast<std::size_t>(bits);
-            const unsigned index = (row[bit / 8] >> (8 - bits - static_cast<int>(bit % 8))) & lowBits;
-            if (index >= entries)
+        for (std::size_t x = 0; x < width; ++x)
+            if (PackedIndex(row, x, bits) >= entries)
                 return false;
-        }
     }
     return true;
 }

@@ -5,6 +5,7 @@
 
 #include "platform/core/Exceptions.h"
 #include "platform/graphics/BmpCodec.h"
+#include "platform/graphics/DibPixels.h"
 
 namespace {
 
@@ -41,14 +42,10 @@ std::vector<TRGBQuad> TableFor(const TDib& dib, int bits)
         return table;
     }
     std::size_t used = 0;
-    const unsigned lowBits = static_cast<unsigned>(full - 1);
     for (std::int32_t y = 0; y < dib.Height; ++y) {
         const std::uint8_t* row = dib.Row(y);
-        for (std::size_t x = 0; x < static_cast<std::size_t>(dib.Width); ++x) {
-            const std::size_t bit = x * static_cast<std::size_t>(bits);
-            const std::size_t index = (row[bit / 8] >> (8 - bits - static_cast<int>(bit % 8))) & lowBits;
-            used = std::max(used, index + 1);
-        }
+        for (std::size_t x = 0; x < static_cast<std::size_t>(dib.Width); ++x)
+            used = std::max<std::size_t>(used, PackedIndex(row, x, bits) + 1);
     }
     if (table.size() < used)
         table.resize(used);
@@ -57,19 +54,16 @@ std::vector<TRGBQuad> TableFor(const TDib& dib, int bits)
 
 DibHead MakeHead(const TDib& dib)
 {
-    const int bits = BitsPerPixel(dib.PixelFormat);
-    const std::size_t stride = DibStride(dib.Width, bits);
     // Only a store the reader or the bitmap made can be written; anything else is a broken store.
-    if (bits == 0 || stride == 0 || dib.Width > MaxPictureDimension || dib.Height <= 0 || dib.Height > MaxPictureDimension || dib.Stride != stride ||
-        dib.Bits.size() / stride < static_cast<std::size_t>(dib.Height))
+    if (!IsWellFormed(dib))
         throw EInvalidGraphic(Messages::InvalidBitmap);
-
+    const int bits = BitsPerPixel(dib.PixelFormat);
     const bool indexed = bits <= 8;
     const bool fields = dib.PixelFormat == TPixelFormat::pf16bit;  // 5-6-5 needs masks; 5-5-5 is the default
     const std::vector<TRGBQuad> table = indexed ? TableFor(dib, bits) : std::vector<TRGBQuad>{};
 
     DibHead head;
-    head.ImageBytes = static_cast<std::uint32_t>(stride * static_cast<std::size_t>(dib.Height));
+    head.ImageBytes = static_cast<std::uint32_t>(dib.Stride * static_cast<std::size_t>(dib.Height));
     head.Bytes.assign(InfoHeaderBytes + (fields ? 12 : 0) + 4 * table.size(), 0);
     std::uint8_t* p = head.Bytes.data();
     Put32(p, InfoHeaderBytes);

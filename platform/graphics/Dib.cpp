@@ -39,6 +39,18 @@ std::size_t DibStride(std::int32_t width, int bitsPerPixel)
     return static_cast<std::size_t>(stride);
 }
 
+bool IsWellFormed(const TDib& dib)
+{
+    const int bits = BitsPerPixel(dib.PixelFormat);
+    if (bits == 0 || dib.Width < 0 || dib.Height < 0 || dib.Width > MaxPictureDimension ||
+        dib.Height > MaxPictureDimension)
+        return false;
+    if (dib.Empty())
+        return true;
+    const std::size_t stride = DibStride(dib.Width, bits);
+    return stride != 0 && dib.Stride == stride && dib.Bits.size() / stride >= static_cast<std::size_t>(dib.Height);
+}
+
 void TDib::Allocate(std::int32_t width, std::int32_t height, TPixelFormat format)
 {
     const int bits = BitsPerPixel(format);

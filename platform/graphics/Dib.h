@@ -40,3 +40,8 @@ struct TDib {
 // Bytes per row of a BMP-style store: ((width * bits + 31) / 32) * 4, or 0 when that would not
 // fit a size_t (callers treat 0 with a non-zero width as too large).
 std::size_t DibStride(std::int32_t width, int bitsPerPixel);
+
+// True when a store's fields describe its bytes, as every store Allocate or the BMP reader makes
+// does: a storable format, sides 0 to MaxPictureDimension, rows of DibStride bytes, and Bits long
+// enough for all of them. Pixel access and the writer rely on it.
+bool IsWellFormed(const TDib& dib);

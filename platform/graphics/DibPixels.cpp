@@ -4,14 +4,13 @@
 #include <utility>
 
 #include "platform/core/Exceptions.h"
+#include "platform/graphics/StreamBytes.h"
 
 namespace {
 
 TRGBQuad Quad(std::uint8_t r, std::uint8_t g, std::uint8_t b) { return TRGBQuad{b, g, r, 0}; }
 
 TColor QuadColor(const TRGBQuad& q) { return RGB(q.rgbRed, q.rgbGreen, q.rgbBlue); }
-
-std::uint16_t Read16(const std::uint8_t* p) { return static_cast<std::uint16_t>(p[0] | (p[1] << 8)); }
 
 void Write16(std::uint8_t* p, std::uint32_t v)
 {
@@ -34,13 +33,6 @@ int IndexBits(TPixelFormat format)
     }
 }
 
-std::uint32_t ReadIndex(const std::uint8_t* row, std::int32_t x, int bits)
-{
-    const std::size_t bit = static_cast<std::size_t>(x) * static_cast<std::size_t>(bits);
-    const int shift = 8 - bits - static_cast<int>(bit % 8);  // most significant bits first
-    return (row[bit / 8] >> shift) & ((1u << bits) - 1);
-}
-
 void WriteIndex(std::uint8_t* row, std::int32_t x, int bits, std::uint32_t value)
 {
     const std::size_t bit = static_cast<std::size_t>(x) * static_cast<std::size_t>(bits);
@@ -60,9 +52,9 @@ std::uint32_t ReadDibValue(const TDib& dib, std::int32_t x, std::int32_t y)
     switch (dib.PixelFormat) {
     case TPixelFormat::pf1bit:
     case TPixelFormat::pf4bit:
-    case TPixelFormat::pf8bit: return ReadIndex(row, x, IndexBits(dib.PixelFormat));
+    case TPixelFormat::pf8bit: return PackedIndex(row, static_cast<std::size_t>(x), IndexBits(dib.PixelFormat));
     case TPixelFormat::pf15bit:
-    case TPixelFormat::pf16bit: return Read16(row + 2 * static_cast<std::size_t>(x));
+    case TPixelFormat::pf16bit: return LoadU16(row + 2 * static_cast<std::size_t>(x));
     default: return ReadDibPixel(dib, x, y);
     }
 }
@@ -74,15 +66,15 @@ TColor ReadDibPixel(const TDib& dib, std::int32_t x, std::int32_t y)
     case TPixelFormat::pf1bit:
     case TPixelFormat::pf4bit:
     case TPixelFormat::pf8bit: {
-        const std::uint32_t index = ReadIndex(row, x, IndexBits(dib.PixelFormat));
+        const std::uint32_t index = PackedIndex(row, static_cast<std::size_t>(x), IndexBits(dib.PixelFormat));
         return index < dib.Palette.size() ? QuadColor(dib.Palette[index]) : clBlack;
     }
     case TPixelFormat::pf15bit: {
-        const std::uint32_t v = Read16(row + 2 * static_cast<std::size_t>(x));
+        const std::uint32_t v = LoadU16(row + 2 * static_cast<std::size_t>(x));
         return RGB(Widen5((v >> 10) & 31), Widen5((v >> 5) & 31), Widen5(v & 31));
     }
     case TPixelFormat::pf16bit: {
-        const std::uint32_t v = Read16(row + 2 * static_cast<std::size_t>(x));
+        const std::uint32_t v = LoadU16(row + 2 * static_cast<std::size_t>(x));
         return RGB(Widen5((v >> 11) & 31), Widen6((v >> 5) & 63), Widen5(v & 31));
     }
     case TPixelFormat::pf32bit: {

@@ -2,6 +2,7 @@
 // Reading and writing single pixels of a TDib in any of its pixel formats, and converting a store
 // to another format. Colours are 0x00BBGGRR; a stored pixel value is a palette index for the
 // indexed formats and the packed bits otherwise. Coordinates must lie inside the store.
+#include <cstddef>
 #include <cstdint>
 #include <vector>
 
@@ -9,6 +10,15 @@
 #include "platform/graphics/Types.h"
 
 bool IsIndexedFormat(TPixelFormat format);
+
+// Index x of a row of bits-bit indices (1, 2, 4 or 8 bits), most significant bits first, as BMP rows
+// and indexed stores hold them.
+inline std::uint32_t PackedIndex(const std::uint8_t* row, std::size_t x, int bits)
+{
+    const std::size_t bit = x * static_cast<std::size_t>(bits);
+    const int shift = 8 - bits - static_cast<int>(bit % 8);
+    return (row[bit / 8] >> shift) & ((1u << bits) - 1);
+}
 
 // The stored value of a pixel (index or packed bits), as WriteDibPixel takes it.
 std::uint32_t ReadDibValue(const TDib& dib, std::int32_t x, std::int32_t y);

@@ -1,11 +1,15 @@
 #pragma once
 // Bounded reads of one metafile record: a field past the record's end raises RecordTooShort, which
-// the players catch to skip that record alone.
+// the players catch to skip that record alone. Pictures in records are decoded within one budget
+// per playback.
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <cstring>
+#include <memory>
 #include <vector>
 
+#include "platform/graphics/BmpCodec.h"
 #include "platform/graphics/StreamBytes.h"
 
 namespace metafile {
@@ -47,6 +51,39 @@ public:
 private:
     const std::uint8_t* data_;
     std::size_t size_;
+};
+
+// Whether the packed DIB at offset keeps its rows bottom-up: a core header (12 bytes, 16-bit sides)
+// always does, the others when their height is positive. StretchDIBits counts the source rows of
+// such a picture from its bottom.
+inline bool StoredBottomUp(const RecordView& r, std::size_t dibOffset)
+{
+    return r.U32(dibOffset) == 12 || r.I32(dibOffset + 8) > 0;
+}
+
+// The pixel store all the pictures of one playback may take together: four bytes per byte of the
+// metafile, and never less than for a metafile of MaxKeptFileBytes. Stored pixels at most double in
+// the store (2-bit indices become 4-bit), so every picture a metafile really holds fits; run-length
+// data, whose few bytes may claim a store of any size, can't claim one record after record.
+inline std::size_t PictureBudgetBytes(std::size_t metafileBytes)
+{
+    return 4 * std::max(metafileBytes, MaxKeptFileBytes);
+}
+
+class PictureBudget {
+public:
+    explicit PictureBudget(std::size_t metafileBytes) : left_(PictureBudgetBytes(metafileBytes)) {}
+
+    // A packed DIB's picture; EInvalidGraphic when it is broken or needs more than is left.
+    std::shared_ptr<const TDib> Decode(const std::uint8_t* packedDib, std::size_t size)
+    {
+        auto dib = std::make_shared<const TDib>(ReadPackedDib(packedDib, size, left_));
+        left_ -= std::min(left_, dib->Bits.size());
+        return dib;
+    }
+
+private:
+    std::size_t left_;
 };
 
 }  // namespace metafile

@@ -30,6 +30,16 @@ std::int32_t ToPixel(double v)
     return static_cast<std::int32_t>(std::clamp(std::floor(v + 0.5), -1e9, 1e9));
 }
 
+// The points in target pixels.
+Figure Mapped(const Transform& map, const std::vector<PointD>& points)
+{
+    Figure figure;
+    figure.reserve(points.size());
+    for (const PointD& p : points)
+        figure.push_back(map.Apply(p));
+    return figure;
+}
+
 int CurveSteps(double pixels, double sweep)
 {
     if (!std::isfinite(pixels) || !std::isfinite(sweep))
@@ -56,6 +66,14 @@ Device::Device(TBitmap& target, const TRect& rect, const Transform& referenceToT
     : raster_(target, rect), referenceToTarget_(referenceToTarget), pixelsPerMillimetre_(pixelsPerMillimetre)
 {
     state_.Clip = raster_.Bounds();
+}
+
+void Device::Select(const Object& object)
+{
+    if (object.Type == Object::Kind::Pen)
+        state_.CurrentPen = object.AsPen;
+    else if (object.Type == Object::Kind::Brush)
+        state_.CurrentBrush = object.AsBrush;
 }
 
 void Device::SaveState()
@@ -344,7 +362,9 @@ void Device::PolylineTo(const std::vector<PointD>& points)
         state_.Position = points.back();
         return;
     }
-    Figure figure{map.Apply(state_.Position)};
+    Figure figure;
+    figure.reserve(points.size() + 1);
+    figure.push_back(map.Apply(state_.Position));
     for (const PointD& p : points)
         figure.push_back(map.Apply(p));
     state_.Position = points.back();
@@ -358,11 +378,7 @@ void Device::LineTo(PointD p)
 
 void Device::Polyline(const std::vector<PointD>& points)
 {
-    const Transform map = LogicalToTarget();
-    Figure figure;
-    for (const PointD& p : points)
-        figure.push_back(map.Apply(p));
-    Draw({{figure}, {false}}, false);
+    Draw({{Mapped(LogicalToTarget(), points)}, {false}}, false);
 }
 
 void Device::Polygons(const std::vector<std::vector<PointD>>& polygons)
@@ -370,10 +386,7 @@ void Device::Polygons(const std::vector<std::vector<PointD>>& polygons)
     const Transform map = LogicalToTarget();
     Shape shape;
     for (const auto& polygon : polygons) {
-        Figure figure;
-        for (const PointD& p : polygon)
-            figure.push_back(map.Apply(p));
-        shape.Figures.push_back(std::move(figure));
+        shape.Figures.push_back(Mapped(map, polygon));
         shape.Closed.push_back(true);
     }
     Draw(shape, true);
@@ -388,12 +401,19 @@ void Device::PolyBezier(const std::vector<PointD>& points, bool fromPosition)
     if (controls.size() < 4)
         return;
     const Transform map = LogicalToTarget();
-    std::vector<PointD> flat{controls[0]};
+    // A segment takes 4 to 64 steps by its length. So many segments that they would pass the limit
+    // of a path's points take fewer each, at least one (their end point).
+    const std::size_t segments = (controls.size() - 1) / 3;
+    const double mostSteps = std::clamp(static_cast<double>(MaxPathPoints / segments), 1.0, 64.0);
+    const double leastSteps = std::min(4.0, mostSteps);
+    std::vector<PointD> flat;
+    flat.reserve(1 + segments * static_cast<std::size_t>(mostSteps));
+    flat.push_back(controls[0]);
     for (std::size_t i = 0; i + 3 < controls.size(); i += 3) {
         const PointD p0 = controls[i], p1 = controls[i + 1], p2 = controls[i + 2], p3 = controls[i + 3];
         const double pixels = Length(Minus(map.Apply(p1), map.Apply(p0))) + Length(Minus(map.Apply(p2), map.Apply(p1))) +
                               Length(Minus(map.Apply(p3), map.Apply(p2)));
-        const int steps = static_cast<int>(std::clamp(std::isfinite(pixels) ? pixels / 4 : 1.0, 4.0, 64.0));
+        const int steps = static_cast<int>(std::clamp(std::isfinite(pixels) ? pixels / 4 : 1.0, leastSteps, mostSteps));
         for (int s = 1; s <= steps; ++s) {
             const double t = static_cast<double>(s) / steps, r = 1 - t;
             flat.push_back({r * r * r * p0.X + 3 * r * r * t * p1.X + 3 * r * t * t * p2.X + t * t * t * p3.X,

@@ -33,6 +33,21 @@ struct Brush {
     std::shared_ptr<const TDib> Pattern;
 };
 
+// An entry of a player's object table. Fonts, palettes and regions take a slot and draw nothing.
+struct Object {
+    enum class Kind { Pen, Brush, Other };
+    Object() = default;
+    explicit Object(Kind type) : Type(type) {}
+    Kind Type = Kind::Other;
+    Pen AsPen;
+    Brush AsBrush;
+};
+
+// Raster operations of the blit records that need no source picture.
+inline constexpr std::uint32_t PATCOPY = 0x00F00021;
+inline constexpr std::uint32_t BLACKNESS = 0x00000042;
+inline constexpr std::uint32_t WHITENESS = 0x00FF0062;
+
 // x' = M11 x + M21 y + Dx, y' = M12 x + M22 y + Dy
 struct Transform {
     double M11 = 1, M12 = 0, M21 = 0, M22 = 1, Dx = 0, Dy = 0;
@@ -67,6 +82,8 @@ public:
     Device(TBitmap& target, const TRect& rect, const Transform& referenceToTarget, PointD pixelsPerMillimetre);
 
     DeviceState& State() { return state_; }
+    // Makes a pen or brush the current one.
+    void Select(const Object& object);
     void SaveState();
     // relative < 0: that many states back; > 0: the state saved as that number. Others are ignored.
     void RestoreState(std::int32_t which);

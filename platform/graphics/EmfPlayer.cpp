@@ -6,7 +6,6 @@
 #include <vector>
 
 #include "platform/core/Exceptions.h"
-#include "platform/graphics/BmpCodec.h"
 #include "platform/graphics/EmfBytes.h"
 #include "platform/graphics/EmfDevice.h"
 
@@ -41,19 +40,7 @@ enum RecordType : std::uint32_t {
 
 constexpr std::uint32_t RGN_AND = 1;
 constexpr std::uint32_t RGN_COPY = 5;
-constexpr std::uint32_t PATCOPY = 0x00F00021;
-constexpr std::uint32_t BLACKNESS = 0x00000042;
-constexpr std::uint32_t WHITENESS = 0x00FF0062;
 constexpr std::uint32_t PS_TYPE_MASK = 0x000F0000;
-
-struct Object {
-    enum class Kind { Pen, Brush, Other };
-    Object() = default;
-    explicit Object(Kind type) : Type(type) {}
-    Kind Type = Kind::Other;
-    Pen AsPen;
-    Brush AsBrush;
-};
 
 std::optional<Object> StockObject(std::uint32_t index)
 {
@@ -102,20 +89,12 @@ bool WalkRecords(const std::uint8_t* data, std::size_t size, Visit&& visit, std:
     return true;
 }
 
-// A packed DIB from a record's header and bits blocks, which need not be next to each other.
-std::shared_ptr<const TDib> RecordDib(const RecordView& r, std::uint32_t offBmi, std::uint32_t cbBmi,
-                                      std::uint32_t offBits, std::uint32_t cbBits)
-{
-    const std::uint8_t* header = r.At(offBmi, cbBmi);
-    const std::uint8_t* bits = r.At(offBits, cbBits);
-    std::vector<std::uint8_t> packed(header, header + cbBmi);
-    packed.insert(packed.end(), bits, bits + cbBits);
-    return std::make_shared<TDib>(ReadPackedDib(packed.data(), packed.size()));
-}
-
 class Player {
 public:
-    Player(Device& device, std::uint16_t handleCount) : device_(device), objects_(handleCount) {}
+    Player(Device& device, const EmfLayout& layout)
+        : device_(device), objects_(layout.HandleCount), pictures_(layout.End)
+    {
+    }
 
     void Play(std::uint32_t type, const RecordView& r)
     {
@@ -184,20 +163,23 @@ private:
 
     void Select(std::uint32_t index)
     {
-        std::optional<Object> stock;
-        const Object* object = nullptr;
         if (index & StockObjectFlag) {
-            stock = StockObject(index & ~StockObjectFlag);
-            object = stock ? &*stock : nullptr;
-        } else {
-            object = Slot(index);
+            if (const std::optional<Object> stock = StockObject(index & ~StockObjectFlag))
+                device_.Select(*stock);
+        } else if (const Object* object = Slot(index)) {
+            device_.Select(*object);
         }
-        if (object == nullptr)
-            return;
-        if (object->Type == Object::Kind::Pen)
-            device_.State().CurrentPen = object->AsPen;
-        else if (object->Type == Object::Kind::Brush)
-            device_.State().CurrentBrush = object->AsBrush;
+    }
+
+    // A packed DIB from a record's header and bits blocks, which need not be next to each other.
+    std::shared_ptr<const TDib> RecordDib(const RecordView& r, std::uint32_t offBmi, std::uint32_t cbBmi,
+                                          std::uint32_t offBits, std::uint32_t cbBits)
+    {
+        const std::uint8_t* header = r.At(offBmi, cbBmi);
+        const std::uint8_t* bits = r.At(offBits, cbBits);
+        std::vector<std::uint8_t> packed(header, header + cbBmi);
+        packed.insert(packed.end(), bits, bits + cbBits);
+        return pictures_.Decode(packed.data(), packed.size());
     }
 
     void Blit(const RecordView& r, bool stretch)
@@ -225,9 +207,7 @@ private:
         const std::uint32_t offBmi = r.U32(48), cbBmi = r.U32(52), offBits = r.U32(56), cbBits = r.U32(60);
         const PointD size = Point32(r, 72);
         const auto dib = RecordDib(r, offBmi, cbBmi, offBits, cbBits);
-        // A bottom-up picture counts its source rows from the bottom.
-        const bool bottomUp = cbBmi >= 40 && r.I32(offBmi + 8) > 0;
-        const double sourceY = bottomUp ? dib->Height - source.Y - sourceSize.Y : source.Y;
+        const double sourceY = StoredBottomUp(r, offBmi) ? dib->Height - source.Y - sourceSize.Y : source.Y;
         device_.Picture(*dib, source.X, sourceY, sourceSize.X, sourceSize.Y, dest, {dest.X + size.X, dest.Y + size.Y});
     }
 
@@ -398,6 +378,7 @@ private:
 
     Device& device_;
     std::vector<Object> objects_;
+    PictureBudget pictures_;
 };
 
 }  // namespace
@@ -437,7 +418,7 @@ void PlayEmf(const std::uint8_t* data, const EmfLayout& layout, TBitmap& target,
     const double scaleX = (double(rect.Right) - rect.Left) / width, scaleY = (double(rect.Bottom) - rect.Top) / height;
     const Transform referenceToTarget{scaleX, 0, 0, scaleY, rect.Left - left * scaleX, rect.Top - top * scaleY};
     Device device(target, rect, referenceToTarget, perMillimetre);
-    Player player(device, layout.HandleCount);
+    Player player(device, layout);
     WalkRecords(data, layout.End, [&](std::uint32_t type, const RecordView& r) { player.Play(type, r); });
 }
 

@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "platform/graphics/Dib.h"
+#include "platform/graphics/DibPixels.h"
 #include "platform/graphics/IconBmpLayout.h"
 #include "platform/graphics/IconImage.h"
 #include "platform/graphics/StreamBytes.h"
@@ -28,22 +29,13 @@ TIconPixel ColourAt(const TIconBmpLayout& layout, const std::vector<TRGBQuad>& t
             pixel.Alpha = p[3];
         return pixel;
     }
-    const int bits = layout.BitsPerPixel;
-    const std::size_t bitOffset = ux * static_cast<std::size_t>(bits);
-    const int shift = 8 - bits - static_cast<int>(bitOffset % 8);
-    const std::size_t index = (row[bitOffset / 8] >> shift) & ((1u << bits) - 1);
+    const std::size_t index = PackedIndex(row, ux, layout.BitsPerPixel);
     if (index < table.size()) {
         pixel.Blue = table[index].rgbBlue;
         pixel.Green = table[index].rgbGreen;
         pixel.Red = table[index].rgbRed;
     }
     return pixel;
-}
-
-bool MaskBit(const std::uint8_t* row, std::int32_t x)
-{
-    const auto ux = static_cast<std::size_t>(x);
-    return ((row[ux / 8] >> (7 - ux % 8)) & 1) != 0;
 }
 
 }  // namespace
@@ -84,7 +76,7 @@ TIconImage DecodeIconBmp(const std::uint8_t* data, std::size_t size)
             : nullptr;
         for (std::int32_t x = 0; x < layout.Width; ++x) {
             TIconPixel& pixel = image.Pixels[static_cast<std::size_t>(y) * static_cast<std::size_t>(layout.Width) + static_cast<std::size_t>(x)];
-            pixel.Alpha = mask != nullptr && MaskBit(mask, x) ? 0 : 255;
+            pixel.Alpha = mask != nullptr && PackedIndex(mask, static_cast<std::size_t>(x), 1) != 0 ? 0 : 255;
         }
     }
     return image;

@@ -1,7 +1,6 @@
 #include "platform/graphics/IconDirectory.h"
 
 #include <algorithm>
-#include <iterator>
 
 #include "platform/core/Exceptions.h"
 #include "platform/graphics/IconBmpLayout.h"
@@ -32,14 +31,13 @@ bool ProbePng(const std::uint8_t* data, std::size_t size, TIconImageInfo& info)
     const std::uint32_t width = LoadU32BigEndian(data + 16), height = LoadU32BigEndian(data + 20);
     if (width == 0 || height == 0 || width > MaxIconDimension || height > MaxIconDimension)
         return false;
-    const int channels[] = {1, 0, 3, 1, 2, 0, 4};
-    const std::uint8_t colourType = data[25];
-    if (colourType >= std::size(channels) || channels[colourType] == 0)
+    const int channels = PngChannels(data[25]);
+    if (channels == 0)
         return false;
     info.Png = true;
     info.Width = static_cast<std::int32_t>(width);
     info.Height = static_cast<std::int32_t>(height);
-    info.BitsPerPixel = data[24] * channels[colourType];
+    info.BitsPerPixel = data[24] * channels;
     return true;
 }
 

@@ -39,5 +39,7 @@ bool ProbeIconImage(const std::uint8_t* data, std::size_t size, TIconImageInfo& 
 
 TIconImage DecodeIconBmp(const std::uint8_t* data, std::size_t size);
 TIconImage DecodeIconPng(const std::uint8_t* data, std::size_t size);
+// Samples per pixel of a PNG colour type; 0 for a type PNG doesn't have.
+int PngChannels(std::uint8_t colourType);
 
 [[noreturn]] void ThrowInvalidIcon();

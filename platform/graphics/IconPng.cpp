@@ -17,7 +17,9 @@ struct TSpngFree {
     void operator()(spng_ctx* context) const { spng_ctx_free(context); }
 };
 
-int Channels(std::uint8_t colourType)
+}  // namespace
+
+int PngChannels(std::uint8_t colourType)
 {
     switch (colourType) {
     case 0: return 1;  // grey
@@ -29,8 +31,6 @@ int Channels(std::uint8_t colourType)
     }
 }
 
-}  // namespace
-
 TIconImage DecodeIconPng(const std::uint8_t* data, std::size_t size)
 {
     std::unique_ptr<spng_ctx, TSpngFree> context(spng_ctx_new(0));
@@ -41,7 +41,7 @@ TIconImage DecodeIconPng(const std::uint8_t* data, std::size_t size)
     if (spng_set_png_buffer(png, data, size) != 0 || spng_set_image_limits(png, MaxIconDimension, MaxIconDimension) != 0 ||
         spng_set_chunk_limits(png, size, MaxPngCacheBytes) != 0 || spng_get_ihdr(png, &header) != 0)
         ThrowInvalidIcon();
-    const int channels = Channels(header.color_type);
+    const int channels = PngChannels(header.color_type);
     const std::uint64_t rowBits = std::uint64_t{header.width} * header.bit_depth * static_cast<std::uint64_t>(channels);
     const std::uint64_t storedBytes = std::uint64_t{header.height} * ((rowBits + 7) / 8 + 1);
     if (channels == 0 || storedBytes > MaxDeflateRatio * size)

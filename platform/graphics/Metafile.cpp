@@ -15,8 +15,6 @@ namespace {
 
 constexpr const char* InvalidMetafile = "メタファイルが不正です";
 
-constexpr std::uint32_t PlaceableKey = 0x9AC6CDD7;
-constexpr std::size_t PlaceableHeaderBytes = 22;  // comes before the records
 constexpr double ScreenPixelsPerInch = 96;
 constexpr double HundredthMillimetresPerInch = 2540;
 
@@ -34,11 +32,6 @@ std::int32_t ToScreenPixels(double length, double unitsPerInch)
 }
 
 std::int32_t LoadI32(const std::uint8_t* p) { return static_cast<std::int32_t>(LoadU32(p)); }
-
-bool IsPlaceable(const std::vector<std::uint8_t>& data)
-{
-    return data.size() >= PlaceableHeaderBytes && LoadU32(data.data()) == PlaceableKey;
-}
 
 Extent EnhancedExtent(const std::vector<std::uint8_t>& file)
 {
@@ -127,7 +120,8 @@ void TMetafile::LoadFromClipboardFormat(std::uint16_t format, const std::vector<
         if (!metafile::ReadEmfLayout(data.data(), data.size(), emf))
             throw EInvalidGraphic(InvalidMetafile);
     } else if (format == CF_METAFILEPICT) {
-        if (IsPlaceable(data) || !metafile::ReadWmfLayout(data.data(), data.size(), wmf))
+        // The clipboard carries the records alone, without a placeable header.
+        if (!metafile::ReadWmfLayout(data.data(), data.size(), wmf) || wmf.Placeable)
             throw EInvalidGraphic(InvalidMetafile);
     } else {
         throw EInvalidGraphic(Messages::UnknownClipboardFormat);

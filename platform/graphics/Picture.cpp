@@ -77,10 +77,7 @@ TPicture::~TPicture() = default;
 void TPicture::HookEvents(TGraphic& graphic)
 {
     graphic.OnChange = [this](TObject* sender) { Changed(sender); };
-    graphic.OnProgress = [this](TObject* sender, TProgressStage stage, std::uint8_t percentDone, bool redrawNow,
-                                const TRect& rect, const std::string& message) {
-        Progress(sender, stage, percentDone, redrawNow, rect, message);
-    };
+    graphic.OnProgress = ProgressRelay();
 }
 
 void TPicture::Attach(std::unique_ptr<TGraphic> graphic)
@@ -97,11 +94,13 @@ void TPicture::Changed(TObject*)
         OnChange(this);
 }
 
-void TPicture::Progress(TObject* sender, TProgressStage stage, std::uint8_t percentDone, bool redrawNow,
-                        const TRect& rect, const std::string& message)
+TProgressEvent TPicture::ProgressRelay()
 {
-    if (OnProgress)
-        OnProgress(sender, stage, percentDone, redrawNow, rect, message);
+    return [this](TObject* sender, TProgressStage stage, std::uint8_t percentDone, bool redrawNow, const TRect& rect,
+                  const std::string& message) {
+        if (OnProgress)
+            OnProgress(sender, stage, percentDone, redrawNow, rect, message);
+    };
 }
 
 void TPicture::SetGraphic(TGraphic* graphic)
@@ -135,10 +134,7 @@ void TPicture::LoadFromFile(const std::string& fileName)
     if (graphicClass == nullptr)
         throw EInvalidGraphic(Format(Messages::UnknownExtension, {extension}));
     std::unique_ptr<TGraphic> graphic = CreateGraphic(graphicClass);
-    graphic->OnProgress = [this](TObject* sender, TProgressStage stage, std::uint8_t percentDone, bool redrawNow,
-                                 const TRect& rect, const std::string& message) {
-        Progress(sender, stage, percentDone, redrawNow, rect, message);
-    };
+    graphic->OnProgress = ProgressRelay();  // no change reports yet: the picture reports one when it attaches
     graphic->LoadFromFile(fileName);  // on failure the new graphic goes and the old one stays
     Attach(std::move(graphic));
 }

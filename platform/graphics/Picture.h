@@ -75,8 +75,8 @@ protected:
 
 private:
     void Changed(TObject* sender);
-    void Progress(TObject* sender, TProgressStage stage, std::uint8_t percentDone, bool redrawNow,
-                  const TRect& rect, const std::string& message);
+    // A graphic's OnProgress that passes its reports on to this picture's OnProgress.
+    TProgressEvent ProgressRelay();
     // Hooks the graphic's events to this picture and makes it the picture's graphic.
     void Attach(std::unique_ptr<TGraphic> graphic);
     void HookEvents(TGraphic& graphic);

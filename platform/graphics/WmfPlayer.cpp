@@ -5,7 +5,6 @@
 #include <vector>
 
 #include "platform/core/Exceptions.h"
-#include "platform/graphics/BmpCodec.h"
 #include "platform/graphics/EmfBytes.h"
 #include "platform/graphics/EmfDevice.h"
 
@@ -64,25 +63,13 @@ enum Function : std::uint16_t {
     META_STRETCHDIB = 0x0F43,
 };
 
-constexpr std::uint32_t PATCOPY = 0x00F00021;
 constexpr std::uint32_t PATINVERT = 0x005A0049;
 constexpr std::uint32_t DSTINVERT = 0x00550009;
-constexpr std::uint32_t BLACKNESS = 0x00000042;
-constexpr std::uint32_t WHITENESS = 0x00FF0062;
 constexpr int R2_NOT = 6;
 constexpr int R2_XORPEN = 7;
 // A pattern brush kept from a device-dependent bitmap draws in this grey: only the device that
 // wrote it knew its colours.
 constexpr TColor DeviceBitmapGrey = 0x808080;
-
-struct Object {
-    enum class Kind { Pen, Brush, Other };
-    Object() = default;
-    explicit Object(Kind type) : Type(type) {}
-    Kind Type = Kind::Other;
-    Pen AsPen;
-    Brush AsBrush;
-};
 
 struct Record {
     std::uint16_t Function;
@@ -111,16 +98,19 @@ bool WalkRecords(const std::uint8_t* data, std::size_t size, std::size_t first, 
     return true;
 }
 
-std::shared_ptr<const TDib> PackedDib(const RecordView& view, std::size_t offset)
+// A blit record without a source picture is (function >> 8) + 3 words long, a reserved word
+// standing before the destination's height.
+bool WithoutPicture(std::uint16_t function, const RecordView& r)
 {
-    const std::uint8_t* bits = view.At(offset, 0);
-    auto dib = std::make_shared<TDib>(ReadPackedDib(bits, view.Size() - offset));
-    return dib;
+    return r.Size() == RecordHeaderBytes + 2 * (std::size_t{function} >> 8);
 }
 
 class Player {
 public:
-    Player(Device& device, std::uint16_t objectCount) : device_(device), objects_(objectCount) {}
+    Player(Device& device, const WmfLayout& layout)
+        : device_(device), objects_(layout.ObjectCount), pictures_(layout.End)
+    {
+    }
 
     void Play(const Record& record)
     {
@@ -172,22 +162,21 @@ private:
 
     void Select(std::uint16_t index)
     {
-        if (index >= objects_.size() || !objects_[index])
-            return;
-        const Object& object = *objects_[index];
-        if (object.Type == Object::Kind::Pen)
-            device_.State().CurrentPen = object.AsPen;
-        else if (object.Type == Object::Kind::Brush)
-            device_.State().CurrentBrush = object.AsBrush;
+        if (index < objects_.size() && objects_[index])
+            device_.Select(*objects_[index]);
+    }
+
+    // The packed DIB from offset to the record's end.
+    std::shared_ptr<const TDib> PackedDib(const RecordView& r, std::size_t offset)
+    {
+        return pictures_.Decode(r.At(offset, 0), r.Size() - offset);
     }
 
     void Picture(const RecordView& r, std::size_t dibOffset, double srcX, double srcY, double srcWidth,
                  double srcHeight, PointD dest, PointD size)
     {
-        const std::int32_t storedHeight = r.U32(dibOffset) >= 40 ? r.I32(dibOffset + 8) : 1;
         const auto dib = PackedDib(r, dibOffset);
-        // A bottom-up picture counts its source rows from the bottom.
-        if (storedHeight > 0)
+        if (StoredBottomUp(r, dibOffset))
             srcY = dib->Height - srcY - srcHeight;
         device_.Picture(*dib, srcX, srcY, srcWidth, srcHeight, dest, {dest.X + size.X, dest.Y + size.Y});
     }
@@ -330,15 +319,15 @@ private:
                     At(r, Params + 18), At(r, Params + 14));
             break;
         case META_DIBSTRETCHBLT:
-            if (r.Size() < Params + 20 + 40) {  // without a picture: a pattern blit
-                PatternBlit(r.U32(Params), At(r, Params + 16), At(r, Params + 12));
+            if (WithoutPicture(function, r)) {  // a pattern blit
+                PatternBlit(r.U32(Params), At(r, Params + 18), At(r, Params + 14));
                 break;
             }
             Picture(r, Params + 20, r.I16(Params + 10), r.I16(Params + 8), r.I16(Params + 6), r.I16(Params + 4),
                     At(r, Params + 16), At(r, Params + 12));
             break;
         case META_DIBBITBLT: {
-            if (r.Size() < Params + 16 + 40) {
+            if (WithoutPicture(function, r)) {
                 PatternBlit(r.U32(Params), At(r, Params + 14), At(r, Params + 10));
                 break;
             }
@@ -352,6 +341,7 @@ private:
 
     Device& device_;
     std::vector<std::optional<Object>> objects_;
+    PictureBudget pictures_;
 };
 
 double UnitsPerInchOfMapMode(std::uint16_t mode)
@@ -450,7 +440,7 @@ WmfFrame WmfPictureFrame(const std::uint8_t* data, const WmfLayout& layout)
     unit.Measured = true;
     Device device = MakeDevice(none, TRect{0, 0, 1, 1}, unit);
     device.TrackExtent();
-    Player player(device, layout.ObjectCount);
+    Player player(device, layout);
     WalkRecords(data, layout.End, layout.RecordsOffset + HeaderBytes, [&](const Record& record) {
         if (!Ignored(record.Function, unit))
             player.Play(record);
@@ -472,7 +462,7 @@ void PlayWmf(const std::uint8_t* data, const WmfLayout& layout, const WmfFrame& 
     if (frame.Width == 0 || frame.Height == 0)
         return;
     Device device = MakeDevice(target, rect, frame);
-    Player player(device, layout.ObjectCount);
+    Player player(device, layout);
     WalkRecords(data, layout.End, layout.RecordsOffset + HeaderBytes, [&](const Record& record) {
         if (!Ignored(record.Function, frame))
             player.Play(record);

@@ -60,6 +60,21 @@ TEST(BmpLimits, HugeClaimsInTinyFilesFailWithoutALargeAllocation)
     }
 }
 
+TEST(BmpLimits, APackedDibOverTheCallersLimitFailsBeforeItsStoreIsReserved)
+{
+    // Two bytes of run-length data (end of bitmap) that rightly claim a 16 MiB store.
+    BmpRecipe recipe = Claim(4096, 4096, 8, 1, 2);
+    recipe.Pixels = {0, 1};
+    const Bytes packed = MakePackedDib(recipe);
+    const std::size_t store = std::size_t{4096} * 4096;
+    {
+        AllocationProbe probe;
+        EXPECT_EQ(EndingOf([&] { ReadPackedDib(packed.data(), packed.size(), store - 1); }), Ending::InvalidBitmap);
+        EXPECT_LT(probe.Largest(), SmallAllocation);
+    }
+    EXPECT_EQ(ReadPackedDib(packed.data(), packed.size(), store).Bits.size(), store);
+}
+
 TEST(BmpLimits, OffsetsThatWouldWrapFailCleanly)
 {
     BmpRecipe recipe = Claim(3, 2, 8);

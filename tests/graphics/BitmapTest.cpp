@@ -333,9 +333,17 @@ TEST(BitmapTest, SetDibRefusesAStoreThatDoesNotHoldItsRows)
     dib.Stride = 12;
     dib.Bits.resize(12 * 3);
     EXPECT_THROW(bitmap.SetDib(dib), EInvalidGraphic);
+    // Rows padded beyond their stride: such a store could be shown but never saved or copied.
+    TDib padded = dib;
+    padded.Stride = 16;
+    padded.Bits.resize(16 * 4);
+    EXPECT_THROW(bitmap.SetDib(padded), EInvalidGraphic);
     dib.Bits.resize(12 * 4);
     bitmap.SetDib(dib);
     EXPECT_EQ(bitmap.Width(), 4);
+    TMemoryStream saved;
+    bitmap.SaveToStream(saved);
+    EXPECT_EQ(saved.Size(), 14 + 40 + 12 * 4);
 }
 
 TEST(BitmapTest, EveryModificationReportsAChange)

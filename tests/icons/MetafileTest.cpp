@@ -2,7 +2,9 @@
 #include <gtest/gtest.h>
 
 #include "platform/core/Exceptions.h"
+#include "platform/graphics/EmfBytes.h"
 #include "platform/graphics/Metafile.h"
+#include "tests/bmp/AllocationProbe.h"
 #include "tests/icons/IconTestSupport.h"
 
 using icon_test::Fill;
@@ -40,6 +42,25 @@ std::vector<std::uint8_t> ShapesWmf()
         .Select(2)
         .Ellipse(60, 60, 90, 90)
         .Bytes();
+}
+
+// A packed DIB whose two bytes of run-length data (end of bitmap) rightly claim a side x side
+// picture of 8-bit indices, every one index 0 of its one-entry table: green. As WMF parameter words.
+std::vector<std::uint16_t> GreenRleClaim(int side)
+{
+    using metafile_test::Put32;
+    std::vector<std::uint8_t> bytes;
+    for (std::uint32_t field : {40u, std::uint32_t(side), std::uint32_t(side)})
+        Put32(bytes, field);
+    metafile_test::Put16(bytes, 1);  // planes
+    metafile_test::Put16(bytes, 8);
+    for (std::uint32_t field : {1u /* RLE8 */, 2u, 0u, 0u, 1u /* colours */, 0u})
+        Put32(bytes, field);
+    bytes.insert(bytes.end(), {0x00, 0xFF, 0x00, 0x00, 0x00, 0x01});  // green; end of bitmap
+    std::vector<std::uint16_t> words;
+    for (std::size_t i = 0; i < bytes.size(); i += 2)
+        words.push_back(static_cast<std::uint16_t>(bytes[i] | (bytes[i + 1] << 8)));
+    return words;
 }
 
 }  // namespace
@@ -222,6 +243,101 @@ TEST(MetafileTest, ARecordThatMakesNoSenseIsSkippedAndTheRestIsDrawn)
     LoadBytes(emfMetafile, emf);
     Drawn emfDrawn(emfMetafile, 96, 96);
     EXPECT_EQ(emfDrawn(50, 50), clLime);
+}
+
+TEST(MetafileTest, ABlitWithoutPictureFillsItsDestinationWithTheBrush)
+{
+    // Without a picture a blit record holds a reserved word before the destination's height, width,
+    // top and left: here 40, 30, 20, 10.
+    constexpr std::uint16_t PatCopyLow = 0x0021, PatCopyHigh = 0x00F0;
+    const struct {
+        const char* name;
+        std::uint16_t function;
+        std::vector<std::uint16_t> params;
+    } cases[] = {
+        {"DIBSTRETCHBLT", 0x0B41, {PatCopyLow, PatCopyHigh, 5, 5, 0, 0, 0, 40, 30, 20, 10}},
+        {"DIBBITBLT", 0x0940, {PatCopyLow, PatCopyHigh, 0, 0, 0, 40, 30, 20, 10}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        TMetafile metafile;
+        LoadBytes(metafile, PlaceableWmf(0, 0, 100, 100, 96)
+                                .CreateBrush(BS_SOLID, 0x00FF00)
+                                .Select(0)
+                                .Record(c.function, c.params)
+                                .Bytes());
+        Drawn drawn(metafile, 100, 100);
+        EXPECT_EQ(drawn(10, 20), clLime);
+        EXPECT_EQ(drawn(39, 59), clLime);
+        EXPECT_EQ(drawn(9, 30), clWhite);
+        EXPECT_EQ(drawn(40, 30), clWhite);
+        EXPECT_EQ(drawn(20, 60), clWhite);
+    }
+}
+
+TEST(MetafileTest, StretchDibitsCountsSourceRowsFromTheBottomOfABottomUpPicture)
+{
+    // A 1 x 2 picture, stored bottom-up: blue below, red above. Its source row 0 is the bottom one,
+    // with a core header as with an info header.
+    const std::uint32_t planesAndBits = 1 | 24 << 16;
+    const std::vector<std::uint32_t> headers[] = {
+        {40, 1, 2, planesAndBits, 0, 0, 0, 0, 0, 0},
+        {12, 1 | 2 << 16, planesAndBits},
+    };
+    for (const auto& header : headers) {
+        SCOPED_TRACE(header.front());
+        const auto headerBytes = static_cast<std::uint32_t>(4 * header.size());
+        std::vector<std::uint32_t> fields{0, 0, 0, 0, 0, 0, 0, 0, 1, 1, 80, headerBytes, 80 + headerBytes, 8, 0,
+                                          0x00CC0020, 96, 96};
+        fields.insert(fields.end(), header.begin(), header.end());
+        fields.insert(fields.end(), {0x000000FF, 0x00FF0000});  // rows: blue, then red
+        TMetafile metafile;
+        LoadBytes(metafile, EmfBuilder(0, 0, 2540, 2540).Record(81 /* EMR_STRETCHDIBITS */, fields).Bytes());
+        Drawn drawn(metafile, 96, 96);
+        EXPECT_EQ(drawn(50, 50), clBlue);
+    }
+}
+
+TEST(MetafileTest, PicturesInRecordsShareOneStoreBudgetPerPlayback)
+{
+    // Each record stretches a picture that claims 64 MiB of store over one 20-pixel column. A few
+    // dozen bytes each: without a shared budget such records could claim gigabytes between them.
+    constexpr int Side = 8192;
+    const std::vector<std::uint16_t> claim = GreenRleClaim(Side);
+    auto wmf = PlaceableWmf(0, 0, 100, 100, 96);
+    for (int column = 0; column < 5; ++column) {
+        std::vector<std::uint16_t> params{0x0020, 0x00CC, 0, Side, Side, 0, 0, 100, 20, 0, std::uint16_t(20 * column)};
+        params.insert(params.end(), claim.begin(), claim.end());
+        wmf.Record(0x0F43, params);  // META_STRETCHDIB, SRCCOPY
+    }
+    const std::vector<std::uint8_t> bytes = wmf.Bytes();
+    const std::size_t fitting = metafile::PictureBudgetBytes(bytes.size()) / (std::size_t{Side} * Side);
+    ASSERT_GE(fitting, 1u);
+    ASSERT_LT(fitting, 5u);
+    TMetafile metafile;
+    LoadBytes(metafile, bytes);
+    Drawn drawn(metafile, 100, 100);
+    for (int column = 0; column < 5; ++column)
+        EXPECT_EQ(drawn(20 * column + 10, 50), std::size_t(column) < fitting ? clLime : clWhite) << column;
+}
+
+TEST(MetafileTest, ACurveOfMillionsOfSegmentsFlattensWithinThePathPointLimit)
+{
+    // 2^17 Bézier segments, each long enough for 64 steps, in a record of 1.5 MB: flattened in full
+    // they would be 8 M points. They lie off the picture, so nothing is drawn.
+    constexpr std::uint32_t Segments = 1u << 17;
+    std::vector<std::uint32_t> fields{0, 0, 0, 0, 3 * Segments + 1};
+    for (std::uint32_t i = 0; i <= 3 * Segments; ++i) {
+        const std::uint32_t x = i % 4 == 1 || i % 4 == 2 ? 10300 : 10000, y = i % 4 >= 2 ? 10300 : 10000;
+        fields.push_back(y << 16 | x);
+    }
+    TMetafile metafile;
+    LoadBytes(metafile, EmfBuilder(0, 0, 2540, 2540).Record(85 /* EMR_POLYBEZIER16 */, fields).Bytes());
+    constexpr std::size_t PathLimitBytes = (std::size_t{1} << 22) * 2 * sizeof(double);  // 4 M points
+    bmptest::AllocationProbe probe;
+    Drawn drawn(metafile, 96, 96);
+    EXPECT_LT(probe.Largest(), PathLimitBytes * 3 / 2);
+    EXPECT_EQ(drawn(50, 50), clWhite);
 }
 
 TEST(MetafileTest, AbsurdCoordinatesAndSizesDrawOnlyWhatFallsInside)
