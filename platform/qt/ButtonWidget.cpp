@@ -1,13 +1,10 @@
 #include "platform/qt/ButtonWidget.h"
 
-#include <QHelpEvent>
-
 #include "platform/controls/HostInput.h"
-#include "platform/qt/MouseInput.h"
 #include "platform/qt/QtConvert.h"
 
 TQtButtonWidget::TQtButtonWidget(TQtFormWindow& window, TButton& button, QWidget* parent)
-    : QPushButton(parent), TQtControlWidget(window, button)
+    : TQtWindowedWidget<QPushButton>(window, button, parent)
 {
     setAutoDefault(false);
     connect(this, &QPushButton::clicked, this, [this] {
@@ -33,15 +30,6 @@ void TQtButtonWidget::ControlChanged(TViewChange change)
         break;
     default: TQtControlWidget::ControlChanged(change); break;
     }
-}
-
-bool TQtButtonWidget::event(QEvent* event)
-{
-    if (event->type() == QEvent::ToolTip && control_ != nullptr) {
-        ShowModelHint(*this, *control_, *static_cast<QHelpEvent*>(event));
-        return true;
-    }
-    return QPushButton::event(event);
 }
 
 void TQtButtonWidget::focusInEvent(QFocusEvent* event)

@@ -5,16 +5,14 @@
 #include "platform/controls/Button.h"
 #include "platform/qt/ControlWidget.h"
 
-class TQtButtonWidget : public QPushButton, public TQtControlWidget {
+class TQtButtonWidget : public TQtWindowedWidget<QPushButton> {
 public:
     TQtButtonWidget(TQtFormWindow& window, TButton& button, QWidget* parent);
 
-    QWidget& Widget() override { return *this; }
     void Refresh() override;
     void ControlChanged(TViewChange change) override;
 
 protected:
-    bool event(QEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
 
 private:

@@ -1,39 +1,22 @@
 #pragma once
-// The widget of a windowed control that Qt has no own widget for: a form's client area, a tab
-// sheet, a panel, the status bar. It paints its background, its frame or text, and its controls
-// without a window; it hands raw mouse input, tooltips and file drops to the control.
-#include <QWidget>
+// The widget of a form's client area, a tab sheet, a panel, the status bar or any other windowed
+// control that has no widget of its own: a panel draws its bevels and caption, the status bar its
+// text. The form's client area takes the form's size (the window around it is the form window's)
+// and leaves dropped files to the form window.
+#include "platform/qt/PaintedWidget.h"
 
-#include "platform/qt/ControlWidget.h"
-#include "platform/qt/GraphicChildren.h"
-
-class TQtContainerWidget : public QWidget, public TQtControlWidget {
+class TQtContainerWidget : public TQtPaintedWidget {
 public:
-    TQtContainerWidget(TQtFormWindow& window, TWinControl& control, QWidget* parent);
-
-    QWidget& Widget() override { return *this; }
-    void ControlChanged(TViewChange change) override;
-    void GraphicChildChanged(const TControl& child, TViewChange change) override;
-    void GraphicChildGone(const TControl& child) override { graphics_.Forget(child); }
-    void ChildrenChanged() override;
+    using TQtPaintedWidget::TQtPaintedWidget;
 
 protected:
     void ApplyBounds() override;
     void ApplyVisible() override;
-    void ApplyLooks() override;
-
-    bool event(QEvent* event) override;
-    void paintEvent(QPaintEvent* event) override;
-    void mousePressEvent(QMouseEvent* event) override;
-    void mouseDoubleClickEvent(QMouseEvent* event) override;
-    void mouseMoveEvent(QMouseEvent* event) override;
-    void mouseReleaseEvent(QMouseEvent* event) override;
-    void dragEnterEvent(QDragEnterEvent* event) override;
-    void dropEvent(QDropEvent* event) override;
+    bool TakesDrops() const override { return !IsFormClient(); }
+    void PaintBelowChildren(QPainter& painter) override;
+    void PaintAboveChildren(QPainter& painter) override;
     void resizeEvent(QResizeEvent* event) override;
 
 private:
     bool IsFormClient() const;
-
-    TQtGraphicChildren graphics_;
 };

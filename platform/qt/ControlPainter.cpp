@@ -89,11 +89,10 @@ QRect LabelArea(const TLabel& label)
     return area;
 }
 
-void PaintLabel(QPainter& painter, const TLabel& label, const QPalette& palette)
+void PaintLabel(QPainter& painter, const TLabel& label, const QRect& area, const QPalette& palette)
 {
-    const QRect r = LabelArea(label);
     if (!label.Transparent())
-        painter.fillRect(r, ToQColor(label.Color(), palette));
+        painter.fillRect(area, ToQColor(label.Color(), palette));
     if (label.Caption().empty())
         return;
     int alignment = Qt::AlignLeft;
@@ -102,11 +101,11 @@ void PaintLabel(QPainter& painter, const TLabel& label, const QPalette& palette)
     else if (label.Alignment() == TAlignment::taCenter)
         alignment = Qt::AlignHCenter;
     painter.save();
-    painter.setClipRect(r, Qt::IntersectClip);
+    painter.setClipRect(area, Qt::IntersectClip);
     painter.setFont(ToQFont(label.Font()));
     painter.setPen(label.EnabledInWindow() ? ToQColor(label.Font().Color(), palette)
                                            : palette.color(QPalette::Disabled, QPalette::WindowText));
-    painter.drawText(r, alignment | Qt::AlignTop | LabelTextFlags, ToQString(label.Caption()));
+    painter.drawText(area, alignment | Qt::AlignTop | LabelTextFlags, ToQString(label.Caption()));
     painter.restore();
 }
 

@@ -15,7 +15,8 @@ void PaintBevel(QPainter& painter, const TBevel& bevel, const QPalette& palette)
 // Where a label paints: its bounds, grown to its text when it sizes itself to it (fonts here need
 // not have the metrics the layout was made with).
 QRect LabelArea(const TLabel& label);
-void PaintLabel(QPainter& painter, const TLabel& label, const QPalette& palette);
+// The label inside area, which is its LabelArea (the caller has it at hand from culling).
+void PaintLabel(QPainter& painter, const TLabel& label, const QRect& area, const QPalette& palette);
 // The panel's outer and inner bevels inside rect and its caption, centred.
 void PaintPanel(QPainter& painter, const TPanel& panel, const QRect& rect, const QPalette& palette);
 // The simple text of a status bar in the system font, left-aligned and centred vertically.

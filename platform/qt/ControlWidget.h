@@ -1,12 +1,15 @@
 #pragma once
-// The Qt side of one windowed control. Each widget class derives from a Qt widget and from this
-// class; the form window keeps them in a map from control to widget and hands them the model's
-// change reports. After the control is freed the widget is detached: it forgets the control, hides,
-// and is deleted later.
+// The Qt side of one windowed control. Each widget class derives from TQtWindowedWidget, which
+// joins a Qt widget class with this one; the form window keeps them in a map from control to widget
+// and hands them the model's change reports. After the control is freed the widget is detached: it
+// forgets the control, hides, and is deleted later.
+#include <QEvent>
+#include <QHelpEvent>
 #include <QWidget>
 
 #include "platform/controls/View.h"
 #include "platform/controls/WinControl.h"
+#include "platform/qt/MouseInput.h"
 
 class TQtFormWindow;
 
@@ -17,9 +20,8 @@ public:
     TQtControlWidget(const TQtControlWidget&) = delete;
     TQtControlWidget& operator=(const TQtControlWidget&) = delete;
 
+    // The widget itself; the widgets of the control's windowed children live in it.
     virtual QWidget& Widget() = 0;
-    // The widget the widgets of the control's windowed children live in.
-    virtual QWidget& ChildHost() { return Widget(); }
     // nullptr once the control has been freed.
     TWinControl* Control() const { return control_; }
 
@@ -44,4 +46,27 @@ protected:
 
     TQtFormWindow& window_;
     TWinControl* control_;
+};
+
+// A Qt widget class (QLineEdit, QPushButton, QWidget…) standing for a windowed control. Its
+// tooltips are the model's hints.
+template <class QtWidget>
+class TQtWindowedWidget : public QtWidget, public TQtControlWidget {
+public:
+    TQtWindowedWidget(TQtFormWindow& window, TWinControl& control, QWidget* parent)
+        : QtWidget(parent), TQtControlWidget(window, control)
+    {
+    }
+
+    QWidget& Widget() override { return *this; }
+
+protected:
+    bool event(QEvent* event) override
+    {
+        if (event->type() == QEvent::ToolTip && control_ != nullptr) {
+            ShowModelHint(*this, *control_, *static_cast<QHelpEvent*>(event));
+            return true;
+        }
+        return QtWidget::event(event);
+    }
 };

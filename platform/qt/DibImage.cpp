@@ -44,20 +44,20 @@ std::array<QRgb, 256> IndexColours(const std::vector<TRGBQuad>& palette)
     return colours;
 }
 
-template <bool LeaveOutWhite>
-void ConvertIndexed(const TDib& dib, QImage& image, int bits)
+// A row is taken a byte at a time, its pixels most significant bits first.
+template <bool LeaveOutWhite, int Bits>
+void ConvertIndexed(const TDib& dib, QImage& image)
 {
     const std::array<QRgb, 256> colours = IndexColours<LeaveOutWhite>(dib.Palette);
-    const int perByte = 8 / bits;
-    const unsigned mask = (1u << bits) - 1;
+    constexpr unsigned Mask = (1u << Bits) - 1;
     const int width = image.width(), height = image.height();
     for (int y = 0; y < height; ++y) {
         const std::uint8_t* in = dib.Row(y);
         auto* out = reinterpret_cast<QRgb*>(image.scanLine(y));
-        for (int x = 0; x < width; ++x) {
-            // Most significant bits first.
-            const int shift = (perByte - 1 - x % perByte) * bits;
-            out[x] = colours[(in[x / perByte] >> shift) & mask];
+        for (int x = 0; x < width; ++in) {
+            const unsigned byte = *in;
+            for (int shift = 8 - Bits; shift >= 0 && x < width; shift -= Bits, ++x)
+                out[x] = colours[(byte >> shift) & Mask];
         }
     }
 }
@@ -81,9 +81,9 @@ void Convert(const TDib& dib, QImage& image)
     switch (dib.PixelFormat) {
     case TPixelFormat::pf24bit: ConvertDirect<LeaveOutWhite, 3>(dib, image); break;
     case TPixelFormat::pf32bit: ConvertDirect<LeaveOutWhite, 4>(dib, image); break;
-    case TPixelFormat::pf1bit: ConvertIndexed<LeaveOutWhite>(dib, image, 1); break;
-    case TPixelFormat::pf4bit: ConvertIndexed<LeaveOutWhite>(dib, image, 4); break;
-    case TPixelFormat::pf8bit: ConvertIndexed<LeaveOutWhite>(dib, image, 8); break;
+    case TPixelFormat::pf1bit: ConvertIndexed<LeaveOutWhite, 1>(dib, image); break;
+    case TPixelFormat::pf4bit: ConvertIndexed<LeaveOutWhite, 4>(dib, image); break;
+    case TPixelFormat::pf8bit: ConvertIndexed<LeaveOutWhite, 8>(dib, image); break;
     default: ConvertAny<LeaveOutWhite>(dib, image); break;
     }
 }

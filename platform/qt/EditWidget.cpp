@@ -1,15 +1,13 @@
 #include "platform/qt/EditWidget.h"
 
 #include <QFocusEvent>
-#include <QHelpEvent>
 #include <QKeyEvent>
 
 #include "platform/controls/HostInput.h"
-#include "platform/qt/MouseInput.h"
 #include "platform/qt/QtConvert.h"
 
 TQtEditWidget::TQtEditWidget(TQtFormWindow& window, TEdit& edit, QWidget* parent)
-    : QLineEdit(parent), TQtControlWidget(window, edit)
+    : TQtWindowedWidget<QLineEdit>(window, edit, parent)
 {
     // A file dropped on a box belongs to the window, not to the box's text.
     setAcceptDrops(false);
@@ -62,15 +60,6 @@ void TQtEditWidget::UserEdited(const QString& text)
         setText(shown);
         setCursorPosition(std::min(cursor, static_cast<int>(shown.size())));
     }
-}
-
-bool TQtEditWidget::event(QEvent* event)
-{
-    if (event->type() == QEvent::ToolTip && control_ != nullptr) {
-        ShowModelHint(*this, *control_, *static_cast<QHelpEvent*>(event));
-        return true;
-    }
-    return QLineEdit::event(event);
 }
 
 void TQtEditWidget::keyPressEvent(QKeyEvent* event)

@@ -8,16 +8,14 @@
 #include "platform/controls/Edit.h"
 #include "platform/qt/ControlWidget.h"
 
-class TQtEditWidget : public QLineEdit, public TQtControlWidget {
+class TQtEditWidget : public TQtWindowedWidget<QLineEdit> {
 public:
     TQtEditWidget(TQtFormWindow& window, TEdit& edit, QWidget* parent);
 
-    QWidget& Widget() override { return *this; }
     void Refresh() override;
     void ControlChanged(TViewChange change) override;
 
 protected:
-    bool event(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
 

@@ -43,12 +43,12 @@ TQtControlWidget* CreateControlWidget(TQtFormWindow& window, TWinControl& contro
     return new TQtContainerWidget(window, control, &parent);
 }
 
-bool Sizeable(const TForm& form)
+}  // namespace
+
+bool IsSizeable(const TForm& form)
 {
     return form.BorderStyle() == TFormBorderStyle::bsSizeable || form.BorderStyle() == TFormBorderStyle::bsSizeToolWin;
 }
-
-}  // namespace
 
 TQtFormWindow::TQtFormWindow(TForm& form)
     : QWidget(nullptr), form_(&form), layout_(new QVBoxLayout(this)), menuBar_(new QMenuBar(this)), menu_(*menuBar_)
@@ -136,7 +136,7 @@ void TQtFormWindow::SyncChildren(TWinControl& control)
     TQtControlWidget* host = Find(&control);
     if (host == nullptr)
         return;
-    QWidget& parent = host->ChildHost();
+    QWidget& parent = host->Widget();
     for (int i = 0; i < control.ControlCount(); ++i) {
         TControl* child = control.Controls(i);
         if (!child->IsWindowed()) {
@@ -265,14 +265,13 @@ void TQtFormWindow::ShowMenu()
     if (menu != nullptr)
         Attach(*menu);
     menu_.Show(menu);
-    menuBar_->setVisible(menu != nullptr && menu->Items()->Count() > 0);
 }
 
 void TQtFormWindow::ApplyWindowLooks()
 {
     const TForm& form = *form_;
     const std::uint8_t icons = form.BorderIcons();
-    const bool sizeable = Sizeable(form);
+    const bool sizeable = IsSizeable(form);
     Qt::WindowFlags flags = Qt::Window | Qt::WindowTitleHint | Qt::CustomizeWindowHint;
     if (icons & static_cast<std::uint8_t>(TBorderIcon::biSystemMenu))
         flags |= Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
@@ -373,15 +372,11 @@ void TQtFormWindow::closeEvent(QCloseEvent* event)
 
 void TQtFormWindow::dragEnterEvent(QDragEnterEvent* event)
 {
-    if (form_ != nullptr && form_->AcceptsDroppedFiles() && !DroppedPaths(event->mimeData()).empty())
+    if (TakesDrag(form_, event->mimeData()))
         event->acceptProposedAction();
 }
 
 void TQtFormWindow::dropEvent(QDropEvent* event)
 {
-    const std::vector<std::string> paths = DroppedPaths(event->mimeData());
-    if (form_ == nullptr || paths.empty())
-        return;
-    event->acceptProposedAction();
-    HostDropFiles(*form_, paths);
+    DeliverDrop(form_, *event);
 }

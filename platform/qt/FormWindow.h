@@ -7,7 +7,6 @@
 #include <unordered_set>
 
 #include <QMenuBar>
-#include <QPointer>
 #include <QVBoxLayout>
 #include <QWidget>
 
@@ -15,6 +14,9 @@
 #include "platform/controls/View.h"
 #include "platform/qt/ControlWidget.h"
 #include "platform/qt/MenuBar.h"
+
+// True when the user may resize the form's window (and so its client area).
+bool IsSizeable(const TForm& form);
 
 class TQtFormWindow : public QWidget, public IControlView {
 public:

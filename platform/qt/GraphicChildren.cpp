@@ -32,12 +32,15 @@ void TQtGraphicChildren::Paint(QPainter& painter, const TWinControl& parent, con
 {
     for (int i = 0; i < parent.ControlCount(); ++i) {
         const TControl* child = parent.Controls(i);
-        if (child->IsWindowed() || !child->Visible() || !PaintedArea(*child).intersects(clip))
+        if (child->IsWindowed() || !child->Visible())
+            continue;
+        const QRect area = PaintedArea(*child);
+        if (!area.intersects(clip))
             continue;
         if (const auto* image = dynamic_cast<const TImage*>(child))
             PaintImage(painter, *image);
         else if (const auto* label = dynamic_cast<const TLabel*>(child))
-            PaintLabel(painter, *label, palette);
+            PaintLabel(painter, *label, area, palette);
         else if (const auto* bevel = dynamic_cast<const TBevel*>(child))
             PaintBevel(painter, *bevel, palette);
     }
@@ -91,9 +94,8 @@ const QImage& TQtGraphicChildren::Shown(const TImage& image)
         return entry.Image;  // an empty slot shows what lies beneath it
     QSize visible(image.Width(), image.Height());
     const long long pixels = static_cast<long long>(graphic->Width()) * graphic->Height();
-    if (image.Stretch() || image.Center())
-        if (pixels <= MaxStretchedPixels)
-            visible = QSize(graphic->Width(), graphic->Height());
+    if ((image.Stretch() || image.Center()) && pixels <= MaxStretchedPixels)
+        visible = QSize(graphic->Width(), graphic->Height());
     entry.Image = GraphicToQImage(*graphic, visible, image.Transparent());
     return entry.Image;
 }

@@ -57,9 +57,8 @@ void TQtMenuBar::Rebuild()
 {
     rebuildPending_ = false;
     Clear();
-    if (menu_ == nullptr)
-        return;
-    AddItems(bar_, *menu_->Items());
+    if (menu_ != nullptr)
+        AddItems(bar_, *menu_->Items());
     bar_.setVisible(!bar_.actions().isEmpty());
 }
 

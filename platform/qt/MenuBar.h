@@ -20,7 +20,7 @@ public:
     TQtMenuBar(const TQtMenuBar&) = delete;
     TQtMenuBar& operator=(const TQtMenuBar&) = delete;
 
-    // Builds the bar from menu (nullptr: an empty bar).
+    // Builds the bar from menu (nullptr: an empty bar). The bar shows only while it has items.
     void Show(TMainMenu* menu);
     void ItemChanged(TMenuItem& item);
     // The menu is being freed: forget it.

@@ -1,5 +1,7 @@
 #include "platform/qt/MouseInput.h"
 
+#include <optional>
+
 #include <QToolTip>
 #include <QUrl>
 
@@ -9,38 +11,42 @@
 
 namespace {
 
-QPoint Position(const QMouseEvent& event)
+// The path of a file on this machine: a file URL without a host (or naming "localhost", which
+// toLocalFile would turn into a network path) and with an absolute path.
+std::optional<std::string> LocalPath(const QUrl& url)
 {
-    return event.position().toPoint();
+    if (!url.isLocalFile())
+        return std::nullopt;
+    const QString host = url.host();
+    if (!host.isEmpty() && host != QLatin1String("localhost"))
+        return std::nullopt;
+    const QString path = url.path(QUrl::FullyDecoded);
+    if (!path.startsWith(QLatin1Char('/')))
+        return std::nullopt;
+    return ToStdString(path);
 }
 
 }  // namespace
 
-void ForwardMousePress(TWinControl& control, const QMouseEvent& event, bool doubleClick)
+void ForwardMouse(TWinControl& control, const QMouseEvent& event)
 {
-    TMouseButton button;
-    if (!ToMouseButton(event.button(), button))
-        return;
+    const QPoint p = event.position().toPoint();
     TShiftState shift = ToShiftState(event.modifiers(), event.buttons());
-    if (doubleClick)
-        shift << TShiftStateFlag::ssDouble;
-    const QPoint p = Position(event);
-    HostMouseDown(control, button, shift, p.x(), p.y());
-}
-
-void ForwardMouseMove(TWinControl& control, const QMouseEvent& event)
-{
-    const QPoint p = Position(event);
-    HostMouseMove(control, ToShiftState(event.modifiers(), event.buttons()), p.x(), p.y());
-}
-
-void ForwardMouseRelease(TWinControl& control, const QMouseEvent& event)
-{
+    if (event.type() == QEvent::MouseMove) {
+        HostMouseMove(control, shift, p.x(), p.y());
+        return;
+    }
     TMouseButton button;
     if (!ToMouseButton(event.button(), button))
         return;
-    const QPoint p = Position(event);
-    HostMouseUp(control, button, ToShiftState(event.modifiers(), event.buttons()), p.x(), p.y());
+    switch (event.type()) {
+    case QEvent::MouseButtonDblClick:
+        shift << TShiftStateFlag::ssDouble;
+        [[fallthrough]];
+    case QEvent::MouseButtonPress: HostMouseDown(control, button, shift, p.x(), p.y()); break;
+    case QEvent::MouseButtonRelease: HostMouseUp(control, button, shift, p.x(), p.y()); break;
+    default: break;
+    }
 }
 
 void ShowModelHint(QWidget& widget, const TWinControl& control, const QHelpEvent& event)
@@ -70,7 +76,21 @@ std::vector<std::string> DroppedPaths(const QMimeData* data)
     if (data == nullptr || !data->hasUrls())
         return paths;
     for (const QUrl& url : data->urls())
-        if (url.isLocalFile())
-            paths.push_back(ToStdString(url.toLocalFile()));
+        if (std::optional<std::string> path = LocalPath(url))
+            paths.push_back(std::move(*path));
     return paths;
+}
+
+bool TakesDrag(const TWinControl* control, const QMimeData* data)
+{
+    return control != nullptr && control->AcceptsDroppedFiles() && !DroppedPaths(data).empty();
+}
+
+void DeliverDrop(TWinControl* control, QDropEvent& event)
+{
+    const std::vector<std::string> paths = DroppedPaths(event.mimeData());
+    if (control == nullptr || paths.empty())
+        return;
+    event.acceptProposedAction();
+    HostDropFiles(*control, paths);
 }

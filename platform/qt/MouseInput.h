@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include <QDropEvent>
 #include <QHelpEvent>
 #include <QMimeData>
 #include <QMouseEvent>
@@ -13,13 +14,18 @@
 
 #include "platform/controls/WinControl.h"
 
-void ForwardMousePress(TWinControl& control, const QMouseEvent& event, bool doubleClick = false);
-void ForwardMouseMove(TWinControl& control, const QMouseEvent& event);
-void ForwardMouseRelease(TWinControl& control, const QMouseEvent& event);
+// A press, double click (a press with ssDouble), move or release, as the event's type says.
+void ForwardMouse(TWinControl& control, const QMouseEvent& event);
 
 // Shows the model's tooltip for the point of the help event, or hides the tooltip when there is
 // none; it stays up while the pointer remains over the same control.
 void ShowModelHint(QWidget& widget, const TWinControl& control, const QHelpEvent& event);
 
-// The local files of a drag, whole paths in UTF-8, in the order the desktop gave them.
+// The files of a drag that lie on this machine, whole paths in UTF-8, in the order the desktop gave
+// them. URLs of other schemes, file URLs naming another host and relative paths are left out.
 std::vector<std::string> DroppedPaths(const QMimeData* data);
+// Whether a drag entering a window is for control: it accepts dropped files (nullptr never does)
+// and the drag brings some.
+bool TakesDrag(const TWinControl* control, const QMimeData* data);
+// Hands the files of a drop to control and accepts the drop; a drop without files is refused.
+void DeliverDrop(TWinControl* control, QDropEvent& event);

@@ -2,15 +2,10 @@
 
 #include <algorithm>
 
-#include <QHelpEvent>
-#include <QMouseEvent>
-#include <QPaintEvent>
-#include <QPainter>
 #include <QStyleOptionTabWidgetFrame>
 
 #include "platform/controls/Application.h"
 #include "platform/controls/HostInput.h"
-#include "platform/qt/MouseInput.h"
 #include "platform/qt/QtConvert.h"
 
 namespace {
@@ -23,11 +18,8 @@ constexpr int TopGap = 4;
 }  // namespace
 
 TQtPageControlWidget::TQtPageControlWidget(TQtFormWindow& window, TPageControl& pageControl, QWidget* parent)
-    : QWidget(parent), TQtControlWidget(window, pageControl), tabBar_(new QTabBar(this))
+    : TQtPaintedWidget(window, pageControl, parent), tabBar_(new QTabBar(this))
 {
-    setAttribute(Qt::WA_OpaquePaintEvent);
-    setMouseTracking(true);
-    setFocusPolicy(Qt::NoFocus);
     tabBar_->setDrawBase(false);
     tabBar_->setExpanding(false);
     tabBar_->setUsesScrollButtons(true);
@@ -37,7 +29,7 @@ TQtPageControlWidget::TQtPageControlWidget(TQtFormWindow& window, TPageControl& 
 
 void TQtPageControlWidget::Refresh()
 {
-    TQtControlWidget::Refresh();
+    TQtPaintedWidget::Refresh();
     ShowPages();
     LayOut();
 }
@@ -50,30 +42,24 @@ void TQtPageControlWidget::ControlChanged(TViewChange change)
         ShowPages();
         break;
     case TViewChange::Bounds:
-        TQtControlWidget::ControlChanged(change);
+        TQtPaintedWidget::ControlChanged(change);
         LayOut();
         break;
     default:
-        TQtControlWidget::ControlChanged(change);
+        TQtPaintedWidget::ControlChanged(change);
         break;
     }
 }
 
-void TQtPageControlWidget::GraphicChildChanged(const TControl& child, TViewChange change)
-{
-    graphics_.Changed(child, change, *this);
-}
-
 void TQtPageControlWidget::ChildrenChanged()
 {
-    graphics_.Prune(*control_);
+    TQtPaintedWidget::ChildrenChanged();
     tabBar_->raise();
-    update();
 }
 
 void TQtPageControlWidget::ApplyLooks()
 {
-    TQtControlWidget::ApplyLooks();
+    TQtPaintedWidget::ApplyLooks();
     tabBar_->setFont(ToQFont(control_->Font()));
     LayOut();
 }
@@ -121,24 +107,8 @@ void TQtPageControlWidget::TabPicked(int index)
         ShowPages();  // the model may have refused: show the page it holds
 }
 
-bool TQtPageControlWidget::event(QEvent* event)
+void TQtPageControlWidget::PaintBelowChildren(QPainter& painter)
 {
-    if (event->type() == QEvent::ToolTip && control_ != nullptr) {
-        ShowModelHint(*this, *control_, *static_cast<QHelpEvent*>(event));
-        return true;
-    }
-    return QWidget::event(event);
-}
-
-void TQtPageControlWidget::paintEvent(QPaintEvent* event)
-{
-    QPainter painter(this);
-    const QRect clip = event->rect();
-    if (control_ == nullptr) {
-        painter.fillRect(clip, palette().color(QPalette::Window));
-        return;
-    }
-    painter.fillRect(clip, ToQColor(control_->Color(), palette()));
     QStyleOptionTabWidgetFrame frame;
     frame.initFrom(this);
     const int top = tabBar_->height() - 1;
@@ -148,32 +118,10 @@ void TQtPageControlWidget::paintEvent(QPaintEvent* event)
     frame.tabBarRect = tabBar_->geometry();
     frame.lineWidth = 1;
     style()->drawPrimitive(QStyle::PE_FrameTabWidget, &frame, &painter, this);
-    graphics_.Paint(painter, *control_, clip, palette());
 }
 
 void TQtPageControlWidget::resizeEvent(QResizeEvent* event)
 {
-    QWidget::resizeEvent(event);
+    TQtPaintedWidget::resizeEvent(event);
     LayOut();
-}
-
-void TQtPageControlWidget::mousePressEvent(QMouseEvent* event)
-{
-    if (control_ != nullptr)
-        ForwardMousePress(*control_, *event);
-    event->accept();
-}
-
-void TQtPageControlWidget::mouseMoveEvent(QMouseEvent* event)
-{
-    if (control_ != nullptr)
-        ForwardMouseMove(*control_, *event);
-    event->accept();
-}
-
-void TQtPageControlWidget::mouseReleaseEvent(QMouseEvent* event)
-{
-    if (control_ != nullptr)
-        ForwardMouseRelease(*control_, *event);
-    event->accept();
 }

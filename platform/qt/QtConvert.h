@@ -6,7 +6,6 @@
 #include <QColor>
 #include <QFont>
 #include <QPalette>
-#include <QRect>
 #include <QString>
 #include <Qt>
 
@@ -23,11 +22,6 @@ inline std::string ToStdString(const QString& text)
 {
     const QByteArray bytes = text.toUtf8();
     return std::string(bytes.constData(), static_cast<std::size_t>(bytes.size()));
-}
-
-inline QRect ToQRect(const TRect& rect)
-{
-    return QRect(rect.Left, rect.Top, rect.Width(), rect.Height());
 }
 
 // Plain colours as they are; system colours (top byte 0xFF) from the palette's matching role,

@@ -1,6 +1,5 @@
 #include "platform/qt/UpDownWidget.h"
 
-#include <QHelpEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -8,10 +7,9 @@
 #include <QStyleOption>
 
 #include "platform/controls/HostInput.h"
-#include "platform/qt/MouseInput.h"
 
 TQtUpDownWidget::TQtUpDownWidget(TQtFormWindow& window, TUpDown& upDown, QWidget* parent)
-    : QWidget(parent), TQtControlWidget(window, upDown)
+    : TQtWindowedWidget<QWidget>(window, upDown, parent)
 {
     setFocusPolicy(upDown.TabStop() ? Qt::TabFocus : Qt::NoFocus);
     connect(&repeat_, &QTimer::timeout, this, [this] { Repeat(); });
@@ -77,15 +75,6 @@ void TQtUpDownWidget::Release()
     pressed_ = TPart::None;
     pointerOnPressed_ = false;
     update();
-}
-
-bool TQtUpDownWidget::event(QEvent* event)
-{
-    if (event->type() == QEvent::ToolTip && control_ != nullptr) {
-        ShowModelHint(*this, *control_, *static_cast<QHelpEvent*>(event));
-        return true;
-    }
-    return QWidget::event(event);
 }
 
 void TQtUpDownWidget::paintEvent(QPaintEvent*)

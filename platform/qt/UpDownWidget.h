@@ -7,11 +7,10 @@
 #include "platform/controls/UpDown.h"
 #include "platform/qt/ControlWidget.h"
 
-class TQtUpDownWidget : public QWidget, public TQtControlWidget {
+class TQtUpDownWidget : public TQtWindowedWidget<QWidget> {
 public:
     TQtUpDownWidget(TQtFormWindow& window, TUpDown& upDown, QWidget* parent);
 
-    QWidget& Widget() override { return *this; }
     void ControlChanged(TViewChange change) override;
     void Detach() override;
 
@@ -20,7 +19,6 @@ public:
     static constexpr int RepeatIntervalMs = 50;
 
 protected:
-    bool event(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;

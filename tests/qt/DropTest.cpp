@@ -92,4 +92,14 @@ TEST_F(DropTest, AWindowThatDoesNotAcceptDropsGetsNothing)
     EXPECT_TRUE(form->Drops.empty());
 }
 
+TEST_F(DropTest, OnlyFilesOfThisMachineArrive)
+{
+    DragAcceptFiles(form, true);
+    // Another host's file would otherwise read as the local path "//elsewhere/…".
+    Drop({QUrl("file://elsewhere/tmp/remote.bmp"), QUrl("file://localhost/tmp/here.bmp"), QUrl("file:relative.bmp"),
+          QUrl("file:")});
+    ASSERT_EQ(form->Drops.size(), 1u);
+    EXPECT_EQ(form->Drops[0], (std::vector<std::string>{"/tmp/here.bmp"}));
+}
+
 }  // namespace
