@@ -7,29 +7,30 @@
 QUORVEL_DEFINE_GRAPHIC_CLASS(TSPIBitmap, TBitmap, true)
 
 namespace {
-constexpr const char* CouldNotDecode = "Susie Plugins could not decode";
-}
 
-void TSPIBitmap::LoadFromFile(const std::string& fileName)
+// Runs a load; any failure but the silent abort is answered with the plug-in layer's one message.
+template <class Load>
+void LoadOrCouldNotDecode(Load&& load)
 {
     try {
-        TBitmap::LoadFromFile(fileName);
+        load();
     } catch (const EAbort&) {
         throw;
     } catch (const Exception&) {
-        throw EInvalidGraphic(CouldNotDecode);
+        throw EInvalidGraphic("Susie Plugins could not decode");
     }
+}
+
+}  // namespace
+
+void TSPIBitmap::LoadFromFile(const std::string& fileName)
+{
+    LoadOrCouldNotDecode([&] { TBitmap::LoadFromFile(fileName); });
 }
 
 void TSPIBitmap::LoadFromStream(TStream& stream)
 {
-    try {
-        TBitmap::LoadFromStream(stream);
-    } catch (const EAbort&) {
-        throw;
-    } catch (const Exception&) {
-        throw EInvalidGraphic(CouldNotDecode);
-    }
+    LoadOrCouldNotDecode([&] { TBitmap::LoadFromStream(stream); });
 }
 
 TSPIBitmapUnit::TSPIBitmapUnit()

@@ -137,7 +137,15 @@ void TBitmap::LoadFromClipboardFormat(std::uint16_t format, const std::vector<st
 {
     if (format != CF_BITMAP && format != CF_DIB)
         throw EInvalidGraphic(Messages::UnknownClipboardFormat);
-    SetDib(ReadPackedDib(data.data(), data.size()));
+    TDib dib;
+    try {
+        dib = ReadPackedDib(data.data(), data.size());
+    } catch (const EReadError&) {
+        // Clipboard data is a block in memory, not a stream: data shorter than its header says is a
+        // broken bitmap.
+        throw EInvalidGraphic(Messages::InvalidBitmap);
+    }
+    SetDib(std::move(dib));
 }
 
 void TBitmap::SaveToClipboardFormat(std::uint16_t& format, std::vector<std::uint8_t>& data, HPALETTE& palette)
